@@ -341,6 +341,7 @@ def button_faces(d):
 def output_is_current(d):
     # the committed files are what picgen.py draws now, and it draws the
     # same bytes every time
+    sys.dont_write_bytecode = True  # no __pycache__ in the source tree
     here = os.path.dirname(os.path.abspath(__file__))
     sys.path.insert(0, here)
     try:

@@ -14,6 +14,7 @@ import struct
 import sys
 import zlib
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from check_pictures import read_bmp, read_ico  # noqa: E402
 
