@@ -1,0 +1,20 @@
+// The main procedure: checks, class, window, loop.
+#include "app.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    if (!CheckWindowsVersion())
+        return 0;
+    if (!LookUpMenuFunctions())
+        return 0;
+    if (!RegisterMainWindowClass(instance))
+        return 0;
+    if (CreateMainWindow(instance) == nullptr)
+        return 0;
+    LoadHtmlHelp();
+    HACCEL accelerators;
+    ShowAndPrepare(instance, accelerators);
+    InstallTooltips(instance);
+    RunMessageLoop(accelerators);
+    return 0;
+}

@@ -1,0 +1,131 @@
+// Start-up: version checks, the window class, the centred main window, the message loop.
+#include "app.h"
+
+#include "../info/info.h"
+#include "../window/placement.h"
+#include "../window/window.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+HINSTANCE ProgramInstance;
+HWND MainWindow;
+bool IsWindows2000;
+GetMenuInfoFunction GetMenuInfoEntry;
+SetMenuInfoFunction SetMenuInfoEntry;
+HBRUSH BackgroundBrush;
+
+static const char ClassName[] = "Zelmora";
+static const char RefusalCaption[] = "Завершение программы";
+
+static void Refuse(const char* text) { MessageBoxA(nullptr, text, RefusalCaption, MB_OK | MB_ICONHAND); }
+
+bool CheckWindowsVersion()
+{
+    IsWindows2000 = false;
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version))
+        return true;
+    if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0)
+        IsWindows2000 = true;
+    if (version.dwMajorVersion == 4 && version.dwMinorVersion == 0) {
+        if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
+            Refuse("Программа \"Зельмора\" 2.0\r\nне может работать в Windows NT4");
+        else
+            Refuse("Программа \"Зельмора\" 2.0\r\nне может работать в Windows 95");
+        return false;
+    }
+    return true;
+}
+
+bool LookUpMenuFunctions()
+{
+    HMODULE user32 = GetModuleHandleA("User32");
+    GetMenuInfoEntry = reinterpret_cast<GetMenuInfoFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetMenuInfo")));
+    SetMenuInfoEntry = reinterpret_cast<SetMenuInfoFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetMenuInfo")));
+    if (GetMenuInfoEntry == nullptr || SetMenuInfoEntry == nullptr) {
+        Refuse("В библиотеке \"USER32.DLL\" не найдены функции, необходимые\r\n"
+               "для работы программы \"Зельмора\" 2.0");
+        return false;
+    }
+    return true;
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance)
+{
+    ProgramInstance = instance;
+    BackgroundBrush = CreateSolidBrush(RGB(170, 170, 255));
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = BackgroundBrush;
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszClassName = ClassName;
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    if (LOWORD(RegisterClassExA(&windowClass)) == 0) {
+        DeleteObject(BackgroundBrush);
+        BackgroundBrush = nullptr;
+        return false;
+    }
+    return true;
+}
+
+HWND CreateMainWindow(HINSTANCE instance)
+{
+    RECT frame = {0, 0, ClientWidth, ClientHeight};
+    int width = FallbackWindowWidth, height = FallbackWindowHeight;
+    if (AdjustWindowRectEx(&frame, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, TRUE, WS_EX_WINDOWEDGE)) {
+        width = frame.right - frame.left;
+        height = frame.bottom - frame.top;
+    }
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    int x, y;
+    CentreInWorkArea(work.left, work.top, work.right, work.bottom, width, height, x, y);
+    MainWindow = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, ClassName, "Зельмора",
+                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                 x, y, width, height, nullptr, nullptr, instance, nullptr);
+    if (MainWindow == nullptr) {
+        DeleteObject(BackgroundBrush);
+        BackgroundBrush = nullptr;
+    }
+    return MainWindow;
+}
+
+void ShowAndPrepare(HINSTANCE instance, HACCEL& accelerators)
+{
+    ShowWindow(MainWindow, SW_RESTORE);
+    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    InitCommonControls();
+    accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+}
+
+void InstallTooltips(HINSTANCE instance)
+{
+    CreateTooltips(MainWindow, instance);
+    AddTooltip(MainWindow, "", true);
+    for (int id = IDC_COLOUR_SUM_BASE; id <= IDC_GRAND_TOTAL; ++id)
+        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(id - IDS_TIP_TOTALS_OFFSET), true);
+    AddTooltip(GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
+    for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id)
+        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(id - IDS_TIP_BUTTONS_OFFSET), false);
+}
+
+void RunMessageLoop(HACCEL accelerators)
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (LOWORD(TranslateAcceleratorA(MainWindow, accelerators, &message)) != 0)
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}

@@ -1,0 +1,65 @@
+# The Windows build: zelmora.exe laid out as users get it, and the tests that run under Wine.
+enable_language(RC)
+
+set(ZELMORA_DIST_DIR "${CMAKE_BINARY_DIR}/dist" CACHE PATH "Where the program is laid out: bin/ and help/")
+
+set(ZELMORA_WINDOW_SOURCES
+  app/startup.cpp
+  sheet/totals.cpp
+  sheet/commands.cpp
+  window/main_window.cpp
+  window/layout.cpp
+  window/images.cpp
+  window/colours.cpp
+  window/menu_look.cpp
+  input/cell_edit.cpp
+  input/buttons.cpp
+  info/tooltips.cpp
+  info/help.cpp
+  info/about.cpp)
+
+if(MINGW)
+  set(ZELMORA_WARNINGS -Wall -Wextra)
+  # The program's own texts are Windows-1251, as the ANSI functions take them.
+  set(ZELMORA_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
+  set(ZELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
+  # Subsystem and OS version 4.0, so the oldest systems load the file and can show their refusal.
+  set(ZELMORA_LINK -static -static-libgcc -static-libstdc++ -mwindows -s
+      -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+      -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+elseif(MSVC)
+  set(ZELMORA_WARNINGS /W4)
+  set(ZELMORA_CHARSET /source-charset:utf-8 /execution-charset:windows-1251)
+  set(ZELMORA_LEAN /GR-)
+  set(ZELMORA_LINK /SUBSYSTEM:WINDOWS)
+endif()
+
+set(ZELMORA_DEFINITIONS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
+
+add_library(zelmora_core STATIC ${ZELMORA_PURE_SOURCES} ${ZELMORA_WINDOW_SOURCES})
+target_compile_definitions(zelmora_core PUBLIC ${ZELMORA_DEFINITIONS})
+target_compile_options(zelmora_core PRIVATE ${ZELMORA_WARNINGS} ${ZELMORA_CHARSET} ${ZELMORA_LEAN})
+target_link_libraries(zelmora_core PUBLIC comctl32 shell32 gdi32 user32 kernel32)
+
+# Resources are linked into every executable that needs them: the linker drops them from libraries.
+set(ZELMORA_RESOURCES ${CMAKE_SOURCE_DIR}/app/zelmora.rc)
+set_source_files_properties(${ZELMORA_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
+
+add_executable(zelmora WIN32 app/main.cpp ${ZELMORA_RESOURCES})
+target_compile_options(zelmora PRIVATE ${ZELMORA_WARNINGS} ${ZELMORA_CHARSET} ${ZELMORA_LEAN})
+target_link_libraries(zelmora PRIVATE zelmora_core)
+target_link_options(zelmora PRIVATE ${ZELMORA_LINK})
+set_target_properties(zelmora PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY "${ZELMORA_DIST_DIR}/bin"
+  RUNTIME_OUTPUT_DIRECTORY_RELEASE "${ZELMORA_DIST_DIR}/bin"
+  RUNTIME_OUTPUT_DIRECTORY_DEBUG "${ZELMORA_DIST_DIR}/bin")
+
+if(EXISTS "${CMAKE_SOURCE_DIR}/help/build-help.sh" AND CMAKE_HOST_UNIX)
+  include(cmake/help.cmake OPTIONAL)
+endif()
+
+option(ZELMORA_WINDOWS_TESTS "Build the tests that drive the real window" ON)
+if(ZELMORA_WINDOWS_TESTS)
+  add_subdirectory(tests/win32)
+endif()

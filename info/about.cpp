@@ -1,0 +1,21 @@
+// The About dialog: everything in it comes from its template.
+#include "info.h"
+
+#include "../app/resource.h"
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message != WM_COMMAND)
+        return FALSE;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        break;
+    case IDC_ABOUT_LICENCE:
+        ShowHelp(60);
+        EndDialog(dialog, 0);
+        break;
+    }
+    return TRUE;
+}

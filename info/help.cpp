@@ -1,0 +1,81 @@
+// Opens the help file, through the HTML Help engine or the stand-alone viewer.
+#include "info.h"
+
+#include "../app/app.h"
+#include "../sheet/duration.h"
+#include "help_path.h"
+
+#include <cstring>
+
+typedef HWND(WINAPI* HtmlHelpFunction)(HWND, const char*, UINT, DWORD_PTR);
+
+static HtmlHelpFunction HtmlHelpEntry;  // null when the engine is missing
+
+enum { HelpContext = 0x000F };  // HH_HELP_CONTEXT
+
+// The system folders are named in full so that no file of that name planted beside
+// the program or in the current folder is loaded or started instead.
+static bool SystemFile(bool windowsFolder, const char* name, char (&path)[MAX_PATH])
+{
+    UINT length = windowsFolder ? GetWindowsDirectoryA(path, MAX_PATH) : GetSystemDirectoryA(path, MAX_PATH);
+    size_t nameLength = strlen(name);
+    if (length == 0 || length + 1 + nameLength >= MAX_PATH)
+        return false;
+    if (path[length - 1] != '\\')
+        path[length++] = '\\';
+    memcpy(path + length, name, nameLength + 1);
+    return true;
+}
+
+void LoadHtmlHelp()
+{
+    char path[MAX_PATH];
+    if (!SystemFile(false, "HHCTRL.OCX", path))
+        return;
+    HMODULE library = LoadLibraryA(path);
+    if (library != nullptr)
+        HtmlHelpEntry = reinterpret_cast<HtmlHelpFunction>(
+            reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
+}
+
+static bool IsExistingFile(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+void ShowHelp(int mapId)
+{
+    char program[MAX_PATH + 1];
+    DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    // Older systems leave a truncated path unterminated.
+    program[length < MAX_PATH ? length : MAX_PATH] = '\0';
+    char helpPath[MAX_PATH + 32];
+    HelpFilePath(program, helpPath, sizeof helpPath);
+
+    if (!IsExistingFile(helpPath)) {
+        char text[sizeof helpPath + 32];
+        lstrcpyA(text, "Файл \"");
+        lstrcatA(text, helpPath);
+        lstrcatA(text, "\" не найден");
+        MessageBoxA(MainWindow, text, "Ошибка вызова справки", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (HtmlHelpEntry != nullptr) {
+        HtmlHelpEntry(nullptr, helpPath, HelpContext, static_cast<DWORD_PTR>(mapId));
+        return;
+    }
+    char number[IntTextSize];
+    IntToText(mapId, number);
+    char parameters[sizeof helpPath + 32];
+    lstrcpyA(parameters, "-mapid ");
+    lstrcatA(parameters, number);
+    lstrcatA(parameters, " ");
+    lstrcatA(parameters, helpPath);
+    char viewer[MAX_PATH];
+    INT_PTR started = 0;
+    if (SystemFile(true, "hh.exe", viewer))
+        started = reinterpret_cast<INT_PTR>(ShellExecuteA(MainWindow, "open", viewer, parameters, "", SW_RESTORE));
+    if (started <= 32)
+        MessageBoxA(MainWindow, "Просмотр справки невозможен", "Системная ошибка", MB_OK | MB_ICONEXCLAMATION);
+}

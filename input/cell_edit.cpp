@@ -1,0 +1,187 @@
+// The cell editor: turns an EDIT control into a five-character "mm:ss" overwrite field.
+#include "input.h"
+
+#include "../app/app.h"
+#include "../app/resource.h"
+#include "../sheet/duration.h"
+#include "../sheet/sheet.h"
+#include "../window/window.h"
+#include "cell_keys.h"
+
+static void SelectDigit(HWND cell, int position) { SendMessageA(cell, EM_SETSEL, position + 1, position); }
+
+void FocusCell(HWND cell, int position)
+{
+    SetFocus(cell);
+    SelectDigit(cell, position);
+}
+
+static int SelectionEnd(HWND cell) { return HIWORD(SendMessageA(cell, EM_GETSEL, 0, 0)); }
+
+static bool IsHeld(int key) { return (GetKeyState(key) & 0x80) != 0; }
+
+static HWND Neighbour(HWND cell, bool previous)
+{
+    return GetNextDlgTabItem(GetParent(cell), cell, previous ? TRUE : FALSE);
+}
+
+static HWND CellById(int id) { return GetDlgItem(MainWindow, id); }
+
+static void StepRight(HWND cell)
+{
+    int position = RightStep(SelectionEnd(cell));
+    if (position == OtherCell)
+        FocusCell(Neighbour(cell, false), 0);
+    else
+        SelectDigit(cell, position);
+}
+
+static void StepLeft(HWND cell)
+{
+    int position = LeftStep(SelectionEnd(cell));
+    if (position == OtherCell)
+        FocusCell(Neighbour(cell, true), 4);
+    else
+        SelectDigit(cell, position);
+}
+
+// Exactly one digit is selected before a character replaces it, so the text keeps its form
+// whatever selection another program may have set.
+static int EnsureOneDigitSelected(HWND cell)
+{
+    DWORD selection = static_cast<DWORD>(SendMessageA(cell, EM_GETSEL, 0, 0));
+    int start = LOWORD(selection), end = HIWORD(selection);
+    if (end - start != 1 || start == 2 || start > 4)
+        SelectDigit(cell, DigitNearSelectionEnd(end));
+    return SelectionEnd(cell);
+}
+
+static LRESULT EnterCharacter(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    unsigned char character = static_cast<unsigned char>(wParam & 0xFF);
+    if (character < '0' || character > '9')
+        return 0;
+    int end = EnsureOneDigitSelected(cell);
+    if (!IsDigitAccepted(character, end))
+        return 0;
+    LRESULT result = CallWindowProcA(StandardEditProc, cell, message, character, lParam);
+    SendMessageA(cell, WM_KEYDOWN, VK_RIGHT, 0);
+    RecalcTotals(MainWindow);
+    return result;
+}
+
+// BackSpace: the digit left of the selected one becomes 0 and ends up selected.
+static void BackSpace(HWND cell)
+{
+    int before = SelectionEnd(cell);
+    SendMessageA(cell, WM_KEYDOWN, VK_LEFT, 0);
+    HWND target = LeftStep(before) == OtherCell ? Neighbour(cell, true) : cell;
+    SendMessageA(target, WM_CHAR, '0', 0);
+    SendMessageA(cell, WM_KEYDOWN, VK_LEFT, 0);
+}
+
+static void KeyDown(HWND cell, int key)
+{
+    int id = GetDlgCtrlID(cell);
+    bool control = IsHeld(VK_CONTROL);
+    switch (key) {
+    case VK_RIGHT: StepRight(cell); break;
+    case VK_LEFT: StepLeft(cell); break;
+    case VK_DELETE:
+        if (control)
+            WhiteOnly();
+        else
+            SendMessageA(cell, WM_CHAR, '0', 0);
+        break;
+    case VK_BACK:
+        if (control)
+            ResetSheet();
+        else
+            BackSpace(cell);
+        break;
+    case VK_UP: FocusCell(Neighbour(cell, true), 0); break;
+    case VK_DOWN: FocusCell(Neighbour(cell, false), 0); break;
+    case VK_TAB: FocusCell(Neighbour(cell, IsHeld(VK_SHIFT)), 0); break;
+    case VK_PRIOR: FocusCell(CellById(CellToTheLeft(id)), 0); break;
+    case VK_NEXT: FocusCell(CellById(CellToTheRight(id)), 0); break;
+    case VK_HOME: FocusCell(CellById(control ? IDC_FIRST_CELL : FirstCellOfColumn(id)), 0); break;
+    case VK_END: FocusCell(CellById(control ? IDC_LAST_CELL : LastCellOfColumn(id)), 0); break;
+    case 'W':
+        if (control)
+            MarkFocusedCell(White);
+        break;
+    case 'B':
+        if (control)
+            MarkFocusedCell(Blue);
+        break;
+    case 'R':
+        if (control)
+            MarkFocusedCell(Red);
+        break;
+    }
+}
+
+static void PressAt(HWND cell, LPARAM lParam)
+{
+    SetFocus(cell);
+    SelectDigit(cell, DigitAtX(LOWORD(lParam), ColonWidth, DigitWidth));
+}
+
+static void OpenColourMenu(HWND cell)
+{
+    POINT anchor = {ColourMenuAnchorX(ColonWidth, DigitWidth), 0};
+    ClientToScreen(cell, &anchor);
+    CheckMenuRadioItem(ColourMenu, IDM_COLOUR_WHITE, IDM_COLOUR_RED, IDM_COLOUR_WHITE + ReadCellColour(cell),
+                       MF_BYCOMMAND);
+    TrackPopupMenuEx(ColourMenu, 0, anchor.x, anchor.y, MainWindow, nullptr);
+}
+
+LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETFOCUS:
+        FocusedCellId = GetDlgCtrlID(cell);
+        break;
+    case WM_SETCURSOR:
+        return 0;
+    case WM_CONTEXTMENU:
+        OpenColourMenu(cell);
+        return 0;
+    case WM_KEYDOWN:
+        KeyDown(cell, static_cast<int>(wParam));
+        return 0;
+    case WM_CHAR:
+        return EnterCharacter(cell, message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        PressAt(cell, lParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        return 0;
+    case WM_RBUTTONDOWN:
+        SendMessageA(cell, WM_LBUTTONDOWN, wParam, lParam);
+        SendMessageA(cell, WM_CONTEXTMENU, 0, 0);
+        return 0;
+    case WM_MOUSEWHEEL:
+        SendMessageA(cell, WM_KEYDOWN, static_cast<short>(HIWORD(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
+        return 0;
+    case WM_SYSKEYDOWN:
+        // Alt+BackSpace is the edit control's own undo, which would bypass the totals.
+        if (wParam == VK_BACK)
+            return 0;
+        break;
+    case WM_MBUTTONDOWN:  // Wine's edit control pastes the X selection on a middle click
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+        // A cell has no clipboard and no undo, and its text never leaves the "mm:ss" form.
+        return 0;
+    case WM_SETTEXT:
+        if (lParam == 0 || !IsDuration(reinterpret_cast<const char*>(lParam)))
+            return FALSE;
+        break;
+    }
+    return CallWindowProcA(StandardEditProc, cell, message, wParam, lParam);
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Zelmora needs on Debian 12.
+# Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  updated=
+fi
+
+pkgs=(cmake make g++ googletest
+      g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+      wine wine32:i386 fonts-wine
+      locales xvfb xdotool x11-utils imagemagick
+      fp-utils nsis zip unzip python3)
+for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
+
+if [ ${#need[@]} -gt 0 ]; then
+  echo "installing: ${need[*]}"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  $SUDO sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen
+fi

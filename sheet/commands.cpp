@@ -1,0 +1,63 @@
+// Commands that change marks and cells other than by typing.
+#include "sheet.h"
+
+#include "../app/app.h"
+#include "../app/resource.h"
+#include "../input/input.h"
+#include "duration.h"
+
+#include <cstring>
+
+static void Repaint(HWND cell)
+{
+    InvalidateRect(cell, nullptr, TRUE);
+    UpdateWindow(cell);
+}
+
+static bool IsCell(HWND window)
+{
+    int id = GetDlgCtrlID(window);
+    return window != nullptr && GetParent(window) == MainWindow && id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL;
+}
+
+void MarkFocusedCell(CellColour colour)
+{
+    HWND focused = GetFocus();
+    // Only a cell carries a mark; with the focus anywhere else there is nothing to mark.
+    if (!IsCell(focused))
+        return;
+    if (GetWindowLongA(focused, GWL_USERDATA) != colour) {
+        SetWindowLongA(focused, GWL_USERDATA, colour);
+        Repaint(focused);
+    }
+    RecalcTotals(MainWindow);
+}
+
+// Brings any mark other than 0 back to White, repainting the cell at once.
+static void ClearMark(HWND cell)
+{
+    if (GetWindowLongA(cell, GWL_USERDATA) != 0) {
+        SetWindowLongA(cell, GWL_USERDATA, 0);
+        Repaint(cell);
+    }
+}
+
+void WhiteOnly()
+{
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
+        ClearMark(GetDlgItem(MainWindow, id));
+    RecalcTotals(MainWindow);
+}
+
+void ResetSheet()
+{
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+        char text[FieldTextSize];
+        GetDlgItemTextA(MainWindow, id, text, FieldTextSize);
+        if (strcmp(text, "00:00") != 0)
+            SetDlgItemTextA(MainWindow, id, "00:00");
+        ClearMark(GetDlgItem(MainWindow, id));
+    }
+    FocusCell(GetDlgItem(MainWindow, IDC_FIRST_CELL), 0);
+    RecalcTotals(MainWindow);
+}

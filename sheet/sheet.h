@@ -1,0 +1,21 @@
+// The track sheet: colour marks, the totals and the commands that change marks and cells.
+// The controls hold all of it; every operation re-reads what it needs.
+#ifndef ZELMORA_SHEET_H
+#define ZELMORA_SHEET_H
+
+#include <windows.h>
+
+// A cell's mark, kept in the cell window's user data.
+enum CellColour { White = 0, Blue = 1, Red = 2 };
+
+// The mark as every reader sees it: 1 is Blue, 2 is Red, anything else White.
+CellColour ReadCellColour(HWND cell);
+
+// Re-reads all cells and marks and rewrites the total fields whose text changed.
+void RecalcTotals(HWND mainWindow);
+
+void MarkFocusedCell(CellColour colour);
+void WhiteOnly();
+void ResetSheet();
+
+#endif

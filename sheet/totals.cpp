@@ -1,0 +1,38 @@
+// The totals: a full pass over the sheet after every change.
+#include "sheet.h"
+
+#include "../app/resource.h"
+#include "duration.h"
+
+#include <cstring>
+
+CellColour ReadCellColour(HWND cell)
+{
+    LONG value = GetWindowLongA(cell, GWL_USERDATA);
+    return value == Blue || value == Red ? static_cast<CellColour>(value) : White;
+}
+
+// Sets the field's text only when it differs, so a keystroke repaints just what changed.
+static void Store(HWND mainWindow, int id, const char* text)
+{
+    char shown[FieldTextSize];
+    GetDlgItemTextA(mainWindow, id, shown, FieldTextSize);
+    if (strcmp(shown, text) != 0)
+        SetDlgItemTextA(mainWindow, id, text);
+}
+
+void RecalcTotals(HWND mainWindow)
+{
+    char cells[CellCount][FieldTextSize];
+    int colour[CellCount];
+    for (int i = 0; i < CellCount; ++i) {
+        GetDlgItemTextA(mainWindow, IDC_FIRST_CELL + i, cells[i], FieldTextSize);
+        colour[i] = ReadCellColour(GetDlgItem(mainWindow, IDC_FIRST_CELL + i));
+    }
+    TotalTexts totals;
+    ComputeTotals(cells, colour, totals);
+    // Column totals first, then the grand total, then the colour sums.
+    static const int order[TotalCount] = {305, 306, 307, 308, 304, 301, 302, 303};
+    for (int id : order)
+        Store(mainWindow, id, totals.text[id - IDC_COLOUR_SUM_BASE]);
+}

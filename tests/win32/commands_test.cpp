@@ -1,0 +1,82 @@
+// Marking, "white only" and reset, from the menu as a user chooses them.
+#include "main_window_fixture.h"
+
+#include "../../sheet/sheet.h"
+#include "../../window/window.h"
+
+TEST_F(MainWindowTest, MarkingMovesADurationBetweenColourSums)
+{
+    Put(125, "12:00");
+    SendMessageA(window, WM_COMMAND, 702, 0);
+    EXPECT_EQ(Mark(125), Blue);
+    EXPECT_EQ(Totals(), "0000:00 0012:00 0000:00 0012:00 000:00 000:00 012:00 000:00");
+    SendMessageA(window, WM_COMMAND, 703, 0);
+    EXPECT_EQ(Mark(125), Red);
+    EXPECT_EQ(Totals(), "0000:00 0000:00 0012:00 0012:00 000:00 000:00 012:00 000:00");
+    SendMessageA(window, WM_COMMAND, 701, 0);
+    EXPECT_EQ(Mark(125), White);
+    EXPECT_EQ(Text(125), "12:00");
+    EXPECT_EQ(SelectedDigit(125), 0) << "marking leaves the selection";
+    EXPECT_EQ(FocusedId(), 125);
+}
+
+TEST_F(MainWindowTest, WhiteOnlyKeepsTheDurations)
+{
+    Put(103, "01:10");
+    SendMessageA(window, WM_COMMAND, 703, 0);
+    Put(138, "02:20");
+    SendMessageA(window, WM_COMMAND, 702, 0);
+    SetWindowLongA(Control(120), GWL_USERDATA, 9);
+    SendMessageA(window, WM_COMMAND, 704, 0);
+    for (int id = 101; id <= 140; ++id)
+        EXPECT_EQ(Mark(id), 0) << id;
+    EXPECT_EQ(Text(103), "01:10");
+    EXPECT_EQ(Text(138), "02:20");
+    EXPECT_EQ(Totals(), "0003:30 0000:00 0000:00 0003:30 001:10 000:00 000:00 002:20");
+    EXPECT_EQ(FocusedId(), 138);
+}
+
+TEST_F(MainWindowTest, ResetClearsEverythingAndReturnsToTheFirstCell)
+{
+    Put(117, "45:00");
+    SendMessageA(window, WM_COMMAND, 703, 0);
+    Put(140, "00:09");
+    SendMessageA(Control(140), EM_SETSEL, 5, 4);
+    SendMessageA(window, WM_COMMAND, 705, 0);
+    for (int id = 101; id <= 140; ++id) {
+        EXPECT_EQ(Text(id), "00:00") << id;
+        EXPECT_EQ(Mark(id), 0) << id;
+    }
+    EXPECT_EQ(Totals(), "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00");
+    EXPECT_EQ(FocusedId(), 101);
+    EXPECT_EQ(FocusedCellId, 101);
+    EXPECT_EQ(SelectedDigit(101), 0);
+}
+
+TEST_F(MainWindowTest, MarkingWithoutAFocusedCellDoesNothing)
+{
+    Put(104, "03:00");
+    SetFocus(Control(301));
+    SendMessageA(window, WM_COMMAND, 702, 0);
+    for (int id = 101; id <= 140; ++id)
+        EXPECT_EQ(Mark(id), 0);
+    EXPECT_EQ(GetWindowLongA(Control(301), GWL_USERDATA), 0);
+}
+
+TEST_F(MainWindowTest, ExitEndsTheWindowAndTheLoop)
+{
+    SendMessageA(window, WM_COMMAND, 706, 0);
+    EXPECT_FALSE(IsWindow(window));
+    MSG message;
+    EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    window = nullptr;
+}
+
+TEST_F(MainWindowTest, NotificationsFromControlsChangeNothing)
+{
+    Put(101, "01:00");
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(101, EN_CHANGE), reinterpret_cast<LPARAM>(Control(101)));
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(304, STN_CLICKED), reinterpret_cast<LPARAM>(Control(304)));
+    EXPECT_EQ(Text(304), "0000:00");
+    EXPECT_EQ(Text(101), "01:00");
+}

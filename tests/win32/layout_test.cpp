@@ -1,0 +1,139 @@
+// The main window's contents as built: places, texts, styles, fonts, regions and focus.
+#include "main_window_fixture.h"
+
+#include "../../window/window.h"
+
+namespace {
+
+struct Place {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD style;
+    int x, y, width, height;
+};
+
+const Place Places[] = {
+    {245, "Static", "№", 0x50000201, 3, 3, 25, 22},
+    {249, "Static", "Время", 0x50000201, 29, 3, 70, 22},
+    {252, "Static", "Время", 0x50000201, 320, 3, 70, 22},
+    {201, "Static", "1", 0x50000201, 3, 26, 25, 22},
+    {231, "Static", "31", 0x50000201, 294, 26, 25, 22},
+    {240, "Static", "40", 0x50000201, 294, 233, 25, 22},
+    {101, "Edit", "00:00", 0x54010005, 29, 26, 70, 50},
+    {140, "Edit", "00:00", 0x54010005, 320, 233, 70, 50},
+    {115, "Edit", "00:00", 0x54010005, 126, 118, 70, 50},
+    {241, "Static", "S", 0x50000201, 3, 256, 25, 22},
+    {308, "Static", "000:00", 0x50000301, 320, 256, 70, 22},
+    {253, "Static", "Всего", 0x50000201, 394, 3, 100, 22},
+    {199, "Static", "", 0x54000001, 394, 25, 100, 104},
+    {301, "Static", "0000:00", 0x50000301, 405, 26, 78, 22},
+    {304, "Static", "0000:00", 0x50000301, 405, 95, 78, 22},
+    {200, "Static", "", 0x54000101, 394, 130, 100, 148},
+    {401, "Static", "", 0x5000030E, 404, 142, 21, 21},
+    {403, "Static", "", 0x5000030E, 434, 173, 21, 21},
+    {406, "Static", "", 0x5000030E, 434, 203, 21, 21},
+    {409, "Static", "", 0x5000030E, 464, 240, 21, 21},
+};
+
+int ChildCount(HWND window)
+{
+    int count = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
+{
+    EXPECT_EQ(ChildCount(window), 112);
+    for (const Place& place : Places) {
+        SCOPED_TRACE(place.id);
+        HWND control = Control(place.id);
+        ASSERT_NE(control, nullptr);
+        char className[32];
+        GetClassNameA(control, className, sizeof className);
+        EXPECT_STRCASEEQ(className, place.className);
+        EXPECT_EQ(Text(place.id), place.text);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)) & ~WS_TABSTOP & ~WS_CLIPSIBLINGS,
+                  place.style & ~WS_TABSTOP & ~WS_CLIPSIBLINGS);
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & (WS_TABSTOP | WS_CLIPSIBLINGS),
+                  static_cast<LONG>(place.style & (WS_TABSTOP | WS_CLIPSIBLINGS)));
+        RECT box;
+        GetWindowRect(control, &box);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
+        EXPECT_EQ(box.left, place.x);
+        EXPECT_EQ(box.top, place.y);
+        EXPECT_EQ(box.right - box.left, place.width);
+        EXPECT_EQ(box.bottom - box.top, place.height);
+    }
+}
+
+TEST_F(MainWindowTest, RowLabelsCountTheTracks)
+{
+    for (int cell = 101; cell <= 140; ++cell)
+        EXPECT_EQ(Text(cell + 100), std::to_string(cell - 100));
+}
+
+TEST_F(MainWindowTest, FontsGoToTheirControls)
+{
+    auto font = [&](int id) { return reinterpret_cast<HFONT>(SendMessageA(Control(id), WM_GETFONT, 0, 0)); };
+    EXPECT_NE(FigureFont, nullptr);
+    EXPECT_EQ(font(101), FigureFont);
+    EXPECT_EQ(font(140), FigureFont);
+    EXPECT_EQ(font(305), FigureFont);
+    EXPECT_EQ(font(301), FigureFont);
+    EXPECT_EQ(font(220), LabelFont);
+    EXPECT_EQ(font(253), LabelFont);
+    EXPECT_EQ(font(249), LabelFont);
+    EXPECT_EQ(font(243), SymbolFont);
+    LOGFONTA symbol;
+    GetObjectA(SymbolFont, sizeof symbol, &symbol);
+    EXPECT_STREQ(symbol.lfFaceName, "Symbol");
+    EXPECT_EQ(symbol.lfCharSet, SYMBOL_CHARSET);
+    EXPECT_EQ(symbol.lfHeight, -15);
+}
+
+TEST_F(MainWindowTest, RegionsDecideWhatThePointerReaches)
+{
+    auto at = [&](int x, int y) {
+        POINT p = {x, y};
+        ClientToScreen(window, &p);
+        return GetDlgCtrlID(WindowFromPoint(p));
+    };
+    EXPECT_EQ(at(29 + 35, 26 + 10), 101);
+    EXPECT_EQ(at(29 + 35, 26 + 30), 102) << "below its 22 visible pixels a cell lets the next one through";
+    EXPECT_EQ(at(320 + 35, 233 + 21), 140);
+    EXPECT_EQ(at(404 + 10, 142 + 10), 401) << "the panel's holes show the buttons";
+    EXPECT_EQ(at(464 + 20, 240 + 20), 409);
+    EXPECT_EQ(at(394 + 50, 130 + 5), 200) << "between the holes the panel takes the press";
+    EXPECT_EQ(at(405 + 39, 26 + 11), 301) << "the totals show through the frame's cut-out";
+    EXPECT_EQ(WindowFromPoint([&] { POINT p = {394 + 5, 25 + 50}; ClientToScreen(window, &p); return p; }()), window)
+        << "the frame has no SS_NOTIFY, so a press on it reaches the main window";
+}
+
+TEST_F(MainWindowTest, OnlyTheCellsAreTabStopsInOrder)
+{
+    HWND cell = Control(101);
+    for (int expected = 102; expected <= 141; ++expected) {
+        cell = GetNextDlgTabItem(window, cell, FALSE);
+        EXPECT_EQ(GetDlgCtrlID(cell), expected > 140 ? 101 : expected);
+    }
+}
+
+TEST_F(MainWindowTest, TheFirstCellStartsWithTheFocus)
+{
+    EXPECT_EQ(FocusedId(), 101);
+    EXPECT_EQ(FocusedCellId, 101);
+    EXPECT_EQ(SelectedDigit(101), 0);
+}
+
+TEST_F(MainWindowTest, TheTextSitsInTheVisiblePartOfACell)
+{
+    RECT text;
+    SendMessageA(Control(101), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_GT(text.top, 0);
+    EXPECT_LT(text.top, 11);
+}

@@ -1,0 +1,34 @@
+// A real main window for each test, created the way the program creates it.
+#ifndef ZELMORA_MAIN_WINDOW_FIXTURE_H
+#define ZELMORA_MAIN_WINDOW_FIXTURE_H
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND Control(int id) const { return GetDlgItem(window, id); }
+    std::string Text(int id) const;
+    // The eight totals, 301..308, as one line for readable failures.
+    std::string Totals() const;
+    int Mark(int cell) const { return static_cast<int>(GetWindowLongA(Control(cell), GWL_USERDATA)); }
+    // The selected digit of the cell: the start of its one-character selection, or -1.
+    int SelectedDigit(int cell) const;
+    int FocusedId() const { return GetDlgCtrlID(GetFocus()); }
+
+    // Sends what a user's typing would bring: key down, the character, key up.
+    void Type(const char* text);
+    void Key(int key, bool control = false, bool shift = false);
+    // Sets a cell's text and selects its position 0, as a starting point.
+    void Put(int cell, const char* text);
+    void Pump();
+
+    HWND window = nullptr;
+};
+
+#endif

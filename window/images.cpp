@@ -1,0 +1,127 @@
+// The images of the main window: menu textures, menu icons and the composed button faces.
+#include "window.h"
+
+#include "../app/app.h"
+#include "../app/resource.h"
+
+HBITMAP MenuTexture, MenuTextureInverse;
+HICON MenuIcons[MenuIconCount + 1];
+HBITMAP ButtonFaceUp[ButtonCount + 1];
+HBITMAP ButtonFaceDown[ButtonCount + 1];
+HICON ButtonGlyphs[ButtonCount + 1];
+
+static HBITMAP LoadBitmapNumber(int number)
+{
+    return LoadBitmapA(ProgramInstance, MAKEINTRESOURCEA(number));
+}
+
+static HICON LoadSmallIcon(int number)
+{
+    return static_cast<HICON>(LoadImageA(ProgramInstance, MAKEINTRESOURCEA(number), IMAGE_ICON, 16, 16, 0));
+}
+
+static void LoadMenuTextures()
+{
+    MenuTexture = LoadBitmapNumber(IDB_MENU_TEXTURE);
+    MenuTextureInverse = LoadBitmapNumber(IDB_MENU_TEXTURE);
+    BITMAP size = {};
+    GetObjectA(MenuTextureInverse, sizeof size, &size);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, MenuTextureInverse);
+    BitBlt(memory, 0, 0, size.bmWidth, size.bmHeight, screen, 0, 0, DSTINVERT);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+static void LoadButtonFaces()
+{
+    for (int i = 1; i <= ButtonCount; ++i)
+        ButtonFaceUp[i] = LoadBitmapNumber(IDB_FACE_UP);
+    for (int i = 1; i <= ButtonCount; ++i)
+        ButtonFaceDown[i] = LoadBitmapNumber(IDB_FACE_DOWN);
+}
+
+static void DrawGlyphOn(HBITMAP face, HICON glyph, int offset)
+{
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, face);
+    DrawIconEx(memory, offset, offset, glyph, 0, 0, 0, nullptr, DI_NORMAL);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// The pressed face shows its glyph one pixel lower and further right.
+static void ComposeFaces()
+{
+    for (int i = 1; i <= ButtonCount; ++i)
+        DrawGlyphOn(ButtonFaceUp[i], ButtonGlyphs[i], 2);
+    for (int i = 1; i <= ButtonCount; ++i)
+        DrawGlyphOn(ButtonFaceDown[i], ButtonGlyphs[i], 3);
+}
+
+static void LoadGlyphs()
+{
+    for (int i = 1; i <= ButtonCount; ++i) {
+        HICON previous = ButtonGlyphs[i];
+        ButtonGlyphs[i] = LoadSmallIcon(IDI_GLYPH_BASE + i);
+        if (previous != nullptr)
+            DestroyIcon(previous);
+    }
+}
+
+static void LoadMenuIcons()
+{
+    for (int i = 1; i <= MenuIconCount; ++i) {
+        HICON previous = MenuIcons[i];
+        MenuIcons[i] = LoadSmallIcon(IDI_MENU_BASE + i);
+        if (previous != nullptr)
+            DestroyIcon(previous);
+    }
+}
+
+void LoadImages(HWND)
+{
+    LoadMenuTextures();
+    MenuBrush = CreatePatternBrush(MenuTexture);
+    MenuBrushInverse = CreatePatternBrush(MenuTextureInverse);
+    LoadMenuIcons();
+    LoadButtonFaces();
+    LoadGlyphs();
+    ComposeFaces();
+}
+
+static void DeleteTexturesAndFaces()
+{
+    DeleteObject(MenuTexture);
+    DeleteObject(MenuTextureInverse);
+    MenuTexture = MenuTextureInverse = nullptr;
+    for (int i = 1; i <= ButtonCount; ++i) {
+        DeleteObject(ButtonFaceUp[i]);
+        DeleteObject(ButtonFaceDown[i]);
+        ButtonFaceUp[i] = ButtonFaceDown[i] = nullptr;
+    }
+}
+
+void ReloadImages()
+{
+    DeleteTexturesAndFaces();
+    LoadMenuTextures();
+    LoadButtonFaces();
+    LoadGlyphs();
+    ComposeFaces();
+    for (int i = 1; i <= ButtonCount; ++i)
+        SendDlgItemMessageA(MainWindow, IDC_BUTTON_BASE + i, STM_SETIMAGE, IMAGE_BITMAP,
+                            reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
+    LoadMenuIcons();
+    SendMessageA(MainWindow, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconA(ProgramInstance, MAKEINTRESOURCEA(IDI_APP))));
+}
+
+void DeleteImages()
+{
+    DeleteTexturesAndFaces();
+}

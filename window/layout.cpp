@@ -1,0 +1,199 @@
+// The main window's contents: drawing objects, the 112 child controls, fonts and regions.
+#include "window.h"
+
+#include "../app/app.h"
+#include "../app/resource.h"
+#include "../input/input.h"
+#include "../sheet/duration.h"
+
+HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
+HBRUSH MenuBrush, MenuBrushInverse;
+HFONT LabelFont, SymbolFont, FigureFont;
+int ColonWidth, DigitWidth;
+int FocusedCellId;
+WNDPROC StandardEditProc, StandardStaticProc;
+HMENU MainMenu, ColourMenu;
+
+enum : DWORD {
+    HeaderStyle = 0x50000201,      // SS_CENTER | SS_CENTERIMAGE
+    TotalStyle = 0x50000301,       // SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY
+    FrameStyle = 0x54000001,       // SS_CENTER | WS_CLIPSIBLINGS
+    PanelStyle = 0x54000101,       // SS_CENTER | SS_NOTIFY | WS_CLIPSIBLINGS
+    ImageButtonStyle = 0x5000030E, // SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY
+    CellStyle = 0x54010005,        // ES_CENTER | ES_MULTILINE | WS_TABSTOP | WS_CLIPSIBLINGS
+};
+
+static const POINT ButtonPlaces[ButtonCount + 1] = {
+    {0, 0},     {404, 142}, {464, 142}, {434, 173}, {404, 188},
+    {464, 188}, {434, 203}, {404, 240}, {434, 240}, {464, 240},
+};
+
+static HWND Child(HWND window, const char* className, int id, const char* text, DWORD style, int x,
+                  int y, int width, int height)
+{
+    return CreateWindowExA(0, className, text, style, x, y, width, height, window,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
+static HFONT MakeFont(const char* face, int height, int width, int weight, BYTE charset)
+{
+    LOGFONTA font = {};
+    font.lfHeight = height;
+    font.lfWidth = width;
+    font.lfWeight = weight;
+    font.lfCharSet = charset;
+    font.lfQuality = DRAFT_QUALITY;
+    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+// Measures the cell font; returns the top of the text rectangle that centres one line
+// in the visible 22 pixels of a cell.
+static int MeasureFigureFont()
+{
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, FigureFont);
+    RECT box = {0, 0, 1, 22};
+    int height = DrawTextA(screen, "00:00", 5, &box, DT_CALCRECT);
+    int width5 = box.right;
+    DrawTextA(screen, "0000", 4, &box, DT_CALCRECT);
+    int width4 = box.right;
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    ColonWidth = width5 - width4;
+    DigitWidth = (width5 - ColonWidth) / 4;
+    return (23 - height) / 2;
+}
+
+static void SetRegion(HWND control, HRGN region) { SetWindowRgn(control, region, TRUE); }
+
+static void CutHole(HRGN region, int left, int top, int right, int bottom)
+{
+    HRGN hole = CreateRectRgn(left, top, right, bottom);
+    CombineRgn(region, region, hole, RGN_DIFF);
+    DeleteObject(hole);
+}
+
+static void CreateCells(HWND window)
+{
+    char number[IntTextSize];
+    for (int column = 1; column <= 4; ++column) {
+        for (int row = 1; row <= 10; ++row) {
+            IntToText(10 * (column - 1) + row, number);
+            Child(window, "STATIC", 190 + 10 * column + row, number, HeaderStyle, 97 * column - 94,
+                  23 * row + 3, 25, 22);
+        }
+        for (int row = 1; row <= 10; ++row) {
+            HWND cell = Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle,
+                              97 * column - 68, 23 * row + 3, 70, 50);
+            // Only the top 22 pixels show; the rest lies over the two cells below.
+            SetRegion(cell, CreateRectRgn(0, 0, 70, 22));
+        }
+    }
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
+        SetWindowLongA(GetDlgItem(window, id), GWL_USERDATA, 0);
+}
+
+static void CreateTotalsAndButtons(HWND window)
+{
+    for (int column = 1; column <= 4; ++column) {
+        Child(window, "STATIC", IDC_SIGMA_BASE + column, "S", HeaderStyle, 97 * column - 94, 256, 25, 22);
+        Child(window, "STATIC", IDC_COLUMN_TOTAL_BASE + column, "000:00", TotalStyle, 97 * column - 68,
+              256, 70, 22);
+    }
+    Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", HeaderStyle, 394, 3, 100, 22);
+    HWND frame = Child(window, "STATIC", IDC_TOTALS_FRAME, "", FrameStyle, 394, 25, 100, 104);
+    HRGN u = CreateRectRgn(0, 0, 100, 104);
+    CutHole(u, 10, 0, 90, 93);
+    SetRegion(frame, u);
+    for (int k = 1; k <= 4; ++k)
+        Child(window, "STATIC", 300 + k, "0000:00", TotalStyle, 405, 23 * k + 3, 78, 22);
+    HWND panel = Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, 394, 130, 100, 148);
+    HRGN holes = CreateRectRgn(0, 0, 100, 148);
+    for (int i = 1; i <= ButtonCount; ++i)
+        CutHole(holes, ButtonPlaces[i].x - 394, ButtonPlaces[i].y - 130, ButtonPlaces[i].x - 394 + 21,
+                ButtonPlaces[i].y - 130 + 21);
+    SetRegion(panel, holes);
+    for (int i = 1; i <= ButtonCount; ++i)
+        Child(window, "STATIC", IDC_BUTTON_BASE + i, "", ImageButtonStyle, ButtonPlaces[i].x,
+              ButtonPlaces[i].y, 21, 21);
+}
+
+static void SetFontOf(HWND window, int first, int last, HFONT font)
+{
+    for (int id = first; id <= last; ++id)
+        SendDlgItemMessageA(window, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+static void SubclassButtons(HWND window)
+{
+    StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON), GWL_WNDPROC));
+    for (int i = 1; i <= ButtonCount; ++i) {
+        SendDlgItemMessageA(window, IDC_BUTTON_BASE + i, STM_SETIMAGE, IMAGE_BITMAP,
+                            reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
+        SetWindowLongA(GetDlgItem(window, IDC_BUTTON_BASE + i), GWL_WNDPROC, reinterpret_cast<LONG>(ButtonProc));
+    }
+}
+
+static void SubclassCells(HWND window, int textTop)
+{
+    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_FIRST_CELL), GWL_WNDPROC));
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+        HWND cell = GetDlgItem(window, id);
+        SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), TRUE);
+        SetWindowLongA(cell, GWL_WNDPROC, reinterpret_cast<LONG>(CellEditProc));
+        RECT text;
+        SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+        text.top = textTop;
+        SendMessageA(cell, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    }
+}
+
+void CreateMainWindowContents(HWND window)
+{
+    WhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
+    BlueBrush = CreateSolidBrush(RGB(0, 0, 255));
+    RedBrush = CreateSolidBrush(RGB(255, 0, 0));
+    NavyBrush = CreateSolidBrush(RGB(0, 0, 128));
+    LavenderBrush = CreateSolidBrush(RGB(225, 225, 255));
+    LoadImages(window);
+    LabelFont = MakeFont("MS Sans Serif", -11, 8, FW_NORMAL, RUSSIAN_CHARSET);
+    SymbolFont = MakeFont("Symbol", -15, 12, FW_NORMAL, SYMBOL_CHARSET);
+    FigureFont = MakeFont("MS Sans Serif", -11, 8, FW_BOLD, RUSSIAN_CHARSET);
+    int textTop = MeasureFigureFont();
+
+    for (int column = 1; column <= 4; ++column) {
+        Child(window, "STATIC", IDC_NUMBER_HEADER_BASE + column, "№", HeaderStyle, 97 * column - 94, 3, 25, 22);
+        Child(window, "STATIC", IDC_TIME_HEADER_BASE + column, "Время", HeaderStyle, 97 * column - 68, 3, 70, 22);
+    }
+    CreateCells(window);
+    CreateTotalsAndButtons(window);
+    SubclassButtons(window);
+    SubclassCells(window, textTop);
+
+    SetFontOf(window, IDC_FIRST_CELL + IDC_LABEL_OFFSET, IDC_LAST_CELL + IDC_LABEL_OFFSET, LabelFont);
+    SetFontOf(window, IDC_SIGMA_BASE + 1, IDC_SIGMA_BASE + 4, SymbolFont);
+    SetFontOf(window, IDC_NUMBER_HEADER_BASE + 1, IDC_TOTALS_HEADER, LabelFont);
+    SetFontOf(window, IDC_COLOUR_SUM_BASE, IDC_COLUMN_TOTAL_BASE + 4, FigureFont);
+
+    FocusedCellId = IDC_FIRST_CELL;
+    HWND first = GetDlgItem(window, IDC_FIRST_CELL);
+    SetFocus(first);
+    SendMessageA(first, EM_SETSEL, 1, 0);
+
+    MainMenu = GetMenu(window);
+    ColourMenu = GetSubMenu(LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(IDR_COLOUR_MENU)), 0);
+    ApplyMenuLook();
+}
+
+void DeleteDrawingObjects()
+{
+    HGDIOBJ objects[] = {LabelFont,  SymbolFont, FigureFont, MenuBrush,   MenuBrushInverse, BackgroundBrush,
+                         WhiteBrush, BlueBrush,  RedBrush,   NavyBrush,   LavenderBrush};
+    for (HGDIOBJ object : objects)
+        DeleteObject(object);
+    LabelFont = SymbolFont = FigureFont = nullptr;
+    MenuBrush = MenuBrushInverse = nullptr;
+    BackgroundBrush = WhiteBrush = BlueBrush = RedBrush = NavyBrush = LavenderBrush = nullptr;
+    DeleteImages();
+}

@@ -1,0 +1,119 @@
+// The main window's procedure: commands, the fixed client size, focus and the end.
+#include "window.h"
+
+#include "../app/app.h"
+#include "../app/resource.h"
+#include "../info/info.h"
+#include "../input/input.h"
+#include "../sheet/sheet.h"
+#include "placement.h"
+
+static bool MenuBarDirty;
+
+static void OnCommand(HWND window, WORD command)
+{
+    switch (command) {
+    case IDM_MARK_WHITE: MarkFocusedCell(White); break;
+    case IDM_MARK_BLUE: MarkFocusedCell(Blue); break;
+    case IDM_MARK_RED: MarkFocusedCell(Red); break;
+    case IDM_WHITE_ONLY: WhiteOnly(); break;
+    case IDM_RESET: ResetSheet(); break;
+    case IDM_EXIT: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case IDM_HELP: ShowHelp(10); break;
+    case IDM_ABOUT:
+        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+        break;
+    case IDM_COLOUR_WHITE: MarkFocusedCell(White); break;
+    case IDM_COLOUR_BLUE: MarkFocusedCell(Blue); break;
+    case IDM_COLOUR_RED: MarkFocusedCell(Red); break;
+    }
+}
+
+// Keeps the client area 497 x 281 whatever the frame, caption and menu bar measure.
+static void KeepClientSize(HWND window, WPARAM kind)
+{
+    if (kind == SIZE_MINIMIZED)
+        return;  // a minimised window has no client area to correct
+    RECT outer, client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    int dx = client.right - client.left - ClientWidth;
+    int dy = client.bottom - client.top - ClientHeight;
+    if (dx != 0 || dy != 0)
+        MoveWindow(window, outer.left, outer.top, outer.right - outer.left - dx,
+                   outer.bottom - outer.top - dy, TRUE);
+}
+
+static void RedrawMenuBar(HWND window)
+{
+    DrawMenuBar(window);
+    MenuBarDirty = false;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        CreateMainWindowContents(window);
+        return 0;
+    case WM_DESTROY:
+        DeleteDrawingObjects();
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        KeepClientSize(window, wParam);
+        return 0;
+    case WM_ACTIVATE:
+        // Wine keeps the mouse capture across activation; a held button must let go.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            ReleaseButtonCapture();
+        SetFocus(GetDlgItem(window, FocusedCellId));
+        return 0;
+    case WM_CANCELMODE:
+        ReleaseButtonCapture();
+        break;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        ApplyMenuLook();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        ReloadImages();
+        ApplyMenuLook();
+        return 0;
+    case WM_MEASUREITEM:
+        if (wParam == 0)
+            MeasureMenuItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return 0;
+    case WM_DRAWITEM:
+        if (wParam == 0)
+            DrawMenuItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return 0;
+    case WM_NCMOUSEMOVE:
+        if (IsWindows2000) {
+            if (wParam == HTMENU)
+                MenuBarDirty = true;
+            else if (MenuBarDirty)
+                RedrawMenuBar(window);
+        }
+        return 0;
+    case WM_MOUSEMOVE:
+        if (IsWindows2000 && MenuBarDirty)
+            RedrawMenuBar(window);
+        return 0;
+    case WM_EXITMENULOOP:
+        if (IsWindows2000 && wParam == 0)
+            RedrawMenuBar(window);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        RepeatTick(static_cast<int>(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<LRESULT>(CellColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

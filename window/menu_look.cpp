@@ -1,0 +1,81 @@
+// The look of the menus: a textured background, pictures beside the items and the
+// colour menu's own check pointer.
+#include "window.h"
+
+#include "../app/app.h"
+#include "../app/resource.h"
+#include "menu_brush_choice.h"
+
+static const UINT ColourItems[] = {IDM_COLOUR_WHITE, IDM_COLOUR_BLUE, IDM_COLOUR_RED};
+static const UINT MainItems[] = {IDM_MARK_WHITE, IDM_MARK_BLUE, IDM_MARK_RED, IDM_WHITE_ONLY,
+                                 IDM_RESET,      IDM_EXIT,      IDM_HELP,    IDM_ABOUT};
+
+HBRUSH ChooseMenuBrush(HBRUSH plain, HBRUSH inverse)
+{
+    return WantsInverseTexture(GetSysColor(COLOR_MENUTEXT)) ? inverse : plain;
+}
+
+static void SetBackground(HMENU menu)
+{
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    GetMenuInfoEntry(menu, &info);
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND | MIM_STYLE | MIM_APPLYTOSUBMENUS;
+    info.dwStyle = MNS_NOCHECK;
+    info.hbrBack = ChooseMenuBrush(MenuBrush, MenuBrushInverse);
+    SetMenuInfoEntry(menu, &info);
+}
+
+static void AskForPictures(HMENU menu, const UINT* items, int count)
+{
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_BITMAP;
+    item.hbmpItem = HBMMENU_CALLBACK;
+    for (int i = 0; i < count; ++i)
+        SetMenuItemInfoA(menu, items[i], FALSE, &item);
+}
+
+void ApplyMenuLook()
+{
+    DeleteObject(MenuBrush);
+    DeleteObject(MenuBrushInverse);
+    MenuBrush = CreatePatternBrush(MenuTexture);
+    MenuBrushInverse = CreatePatternBrush(MenuTextureInverse);
+    SetBackground(MainMenu);
+    SetBackground(ColourMenu);
+    AskForPictures(ColourMenu, ColourItems, 3);
+    AskForPictures(MainMenu, MainItems, 8);
+}
+
+void MeasureMenuItem(MEASUREITEMSTRUCT* item)
+{
+    item->itemWidth = item->itemID >= IDM_COLOUR_WHITE && item->itemID <= IDM_COLOUR_RED ? 38 : 20;
+    item->itemHeight = 18;
+}
+
+static void DrawPicture(const DRAWITEMSTRUCT* item, HICON icon, int x)
+{
+    // The picture area's top-left is taken from rcItem: Wine does not put it at the origin.
+    DrawIconEx(item->hDC, item->rcItem.left + x, item->rcItem.top + 2, icon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+void DrawMenuItem(const DRAWITEMSTRUCT* item)
+{
+    UINT id = item->itemID;
+    if (id >= IDM_COLOUR_WHITE && id <= IDM_COLOUR_RED) {
+        bool checked = (GetMenuState(ColourMenu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        DrawPicture(item, MenuIcons[checked ? 7 : 8], 2);
+        DrawPicture(item, MenuIcons[id - IDM_COLOUR_WHITE + 1], 20);
+        return;
+    }
+    switch (id) {
+    case IDM_MARK_WHITE: DrawPicture(item, MenuIcons[1], 2); break;
+    case IDM_MARK_BLUE: DrawPicture(item, MenuIcons[2], 2); break;
+    case IDM_MARK_RED: DrawPicture(item, MenuIcons[3], 2); break;
+    case IDM_WHITE_ONLY: DrawPicture(item, MenuIcons[4], 2); break;
+    case IDM_RESET: DrawPicture(item, MenuIcons[5], 2); break;
+    case IDM_HELP: DrawPicture(item, MenuIcons[6], 2); break;
+    }
+}
