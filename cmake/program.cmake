@@ -56,7 +56,7 @@ set_target_properties(zelmora PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY_DEBUG "${ZELMORA_DIST_DIR}/bin")
 
 if(EXISTS "${CMAKE_SOURCE_DIR}/help/build-help.sh" AND CMAKE_HOST_UNIX)
-  include(cmake/help.cmake OPTIONAL)
+  include(cmake/help.cmake)
 endif()
 
 option(ZELMORA_WINDOWS_TESTS "Build the tests that drive the real window" ON)
