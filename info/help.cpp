@@ -2,16 +2,17 @@
 #include "info.h"
 
 #include "../app/app.h"
-#include "../sheet/duration.h"
 #include "help_path.h"
 
 #include <cstring>
 
-typedef HWND(WINAPI* HtmlHelpFunction)(HWND, const char*, UINT, DWORD_PTR);
-
-static HtmlHelpFunction HtmlHelpEntry;  // null when the engine is missing
+HtmlHelpFunction HtmlHelpEntry;
 
 enum { HelpContext = 0x000F };  // HH_HELP_CONTEXT
+
+// Room for the longest executable path with "help\zelmora.chm" put in its place,
+// and for that path inside the longest message or viewer command line.
+enum { HelpPathSize = MAX_PATH + 32, HelpTextSize = HelpPathSize + 32 };
 
 // The system folders are named in full so that no file of that name planted beside
 // the program or in the current folder is loaded or started instead.
@@ -50,14 +51,12 @@ void ShowHelp(int mapId)
     DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
     // Older systems leave a truncated path unterminated.
     program[length < MAX_PATH ? length : MAX_PATH] = '\0';
-    char helpPath[MAX_PATH + 32];
+    char helpPath[HelpPathSize];
     HelpFilePath(program, helpPath, sizeof helpPath);
 
     if (!IsExistingFile(helpPath)) {
-        char text[sizeof helpPath + 32];
-        lstrcpyA(text, "Файл \"");
-        lstrcatA(text, helpPath);
-        lstrcatA(text, "\" не найден");
+        char text[HelpTextSize];
+        MissingHelpFileText(helpPath, text, sizeof text);
         MessageBoxA(MainWindow, text, "Ошибка вызова справки", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
@@ -65,16 +64,10 @@ void ShowHelp(int mapId)
         HtmlHelpEntry(nullptr, helpPath, HelpContext, static_cast<DWORD_PTR>(mapId));
         return;
     }
-    char number[IntTextSize];
-    IntToText(mapId, number);
-    char parameters[sizeof helpPath + 32];
-    lstrcpyA(parameters, "-mapid ");
-    lstrcatA(parameters, number);
-    lstrcatA(parameters, " ");
-    lstrcatA(parameters, helpPath);
+    char parameters[HelpTextSize];
     char viewer[MAX_PATH];
     INT_PTR started = 0;
-    if (SystemFile(true, "hh.exe", viewer))
+    if (HelpViewerParameters(mapId, helpPath, parameters, sizeof parameters) && SystemFile(true, "hh.exe", viewer))
         started = reinterpret_cast<INT_PTR>(ShellExecuteA(MainWindow, "open", viewer, parameters, "", SW_RESTORE));
     if (started <= 32)
         MessageBoxA(MainWindow, "Просмотр справки невозможен", "Системная ошибка", MB_OK | MB_ICONEXCLAMATION);

@@ -1,6 +1,8 @@
 // Where the help file lies.
 #include "help_path.h"
 
+#include "../sheet/duration.h"
+
 static const char HelpFileName[] = "help\\zelmora.chm";
 
 static int Length(const char* text)
@@ -46,4 +48,39 @@ bool HelpFilePath(const char* executablePath, char* helpPath, int size)
     for (int i = 0; i <= nameLength; ++i)
         helpPath[length + i] = HelpFileName[i];
     return true;
+}
+
+// Appends text at length; on overflow empties the whole result.
+static bool Append(char* out, int size, int& length, const char* text)
+{
+    int textLength = Length(text);
+    if (length < 0 || length + textLength >= size) {
+        if (size > 0)
+            out[0] = '\0';
+        length = -1;
+        return false;
+    }
+    for (int i = 0; i <= textLength; ++i)
+        out[length + i] = text[i];
+    length += textLength;
+    return true;
+}
+
+bool HelpViewerParameters(int mapId, const char* helpPath, char* parameters, int size)
+{
+    char number[IntTextSize];
+    IntToText(mapId, number);
+    int length = 0;
+    Append(parameters, size, length, "-mapid ");
+    Append(parameters, size, length, number);
+    Append(parameters, size, length, " ");
+    return Append(parameters, size, length, helpPath);
+}
+
+bool MissingHelpFileText(const char* helpPath, char* text, int size)
+{
+    int length = 0;
+    Append(text, size, length, "Файл \"");
+    Append(text, size, length, helpPath);
+    return Append(text, size, length, "\" не найден");
 }

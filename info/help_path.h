@@ -1,4 +1,4 @@
-// Where the help file lies, worked out from the executable's path.
+// Where the help file lies, and the texts built around its path.
 #ifndef ZELMORA_HELP_PATH_H
 #define ZELMORA_HELP_PATH_H
 
@@ -10,5 +10,13 @@ bool DirectoryPart(const char* path, char* part, int size);
 // (the root itself when the executable lies at most one level below it).
 // Returns false, with an empty result, when the path does not fit into size characters.
 bool HelpFilePath(const char* executablePath, char* helpPath, int size);
+
+// The stand-alone viewer's parameters: "-mapid N path", the path not quoted.
+// Returns false, with an empty result, when they do not fit into size characters.
+bool HelpViewerParameters(int mapId, const char* helpPath, char* parameters, int size);
+
+// The message for a missing help file: Файл "path" не найден.
+// Returns false, with an empty result, when it does not fit into size characters.
+bool MissingHelpFileText(const char* helpPath, char* text, int size);
 
 #endif

@@ -59,3 +59,58 @@ TEST(HelpFilePath, NeverWritesPastItsBuffer)
     EXPECT_TRUE(HelpFilePath(program.c_str(), help, needed));
     EXPECT_FALSE(HelpFilePath(program.c_str(), help, needed - 1));
 }
+
+TEST(HelpTexts, PutThePathInWhole)
+{
+    const struct {
+        int mapId;
+        const char* path;
+        const char* parameters;
+        const char* missing;
+    } cases[] = {
+        {10, "C:\\Programs\\help\\zelmora.chm", "-mapid 10 C:\\Programs\\help\\zelmora.chm",
+         "Файл \"C:\\Programs\\help\\zelmora.chm\" не найден"},
+        {60, "C:\\Program Files\\Zelmora\\help\\zelmora.chm",
+         "-mapid 60 C:\\Program Files\\Zelmora\\help\\zelmora.chm",
+         "Файл \"C:\\Program Files\\Zelmora\\help\\zelmora.chm\" не найден"},
+        {10, "", "-mapid 10 ", "Файл \"\" не найден"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        char text[300];
+        EXPECT_TRUE(HelpViewerParameters(c.mapId, c.path, text, sizeof text));
+        EXPECT_STREQ(text, c.parameters);
+        EXPECT_TRUE(MissingHelpFileText(c.path, text, sizeof text));
+        EXPECT_STREQ(text, c.missing);
+    }
+}
+
+TEST(HelpTexts, NeverWritePastTheirBuffer)
+{
+    const std::string path = "C:\\" + std::string(280, 'a') + "\\help\\zelmora.chm";
+    const struct {
+        const char* name;
+        bool (*make)(const std::string&, char*, int);
+    } texts[] = {
+        {"parameters", [](const std::string& p, char* out, int size) { return HelpViewerParameters(10, p.c_str(), out, size); }},
+        {"message", [](const std::string& p, char* out, int size) { return MissingHelpFileText(p.c_str(), out, size); }},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.name);
+        char whole[400];
+        ASSERT_TRUE(t.make(path, whole, sizeof whole));
+        int needed = static_cast<int>(std::strlen(whole)) + 1;
+        for (int size : {needed - 1, needed / 2, 8, 1}) {
+            SCOPED_TRACE(size);
+            char out[400];
+            std::memset(out, 'x', sizeof out);
+            EXPECT_FALSE(t.make(path, out, size));
+            EXPECT_STREQ(out, "");
+            EXPECT_EQ(std::string(out + 1, out + sizeof out).find_first_not_of('x', size - 1), std::string::npos)
+                << "written past the end";
+        }
+        char out[400];
+        EXPECT_TRUE(t.make(path, out, needed));
+        EXPECT_STREQ(out, whole);
+    }
+}
