@@ -1,0 +1,134 @@
+// The colours a user sees: cells by their mark, totals, headings, labels and panels.
+#include "main_window_fixture.h"
+#include "pixels.h"
+
+#include "../../app/resource.h"
+#include "../../sheet/sheet.h"
+
+namespace {
+
+const COLORREF WhiteColour = RGB(255, 255, 255), BlackColour = RGB(0, 0, 0), BlueColour = RGB(0, 0, 255),
+               RedColour = RGB(255, 0, 0), NavyColour = RGB(0, 0, 128), LavenderColour = RGB(225, 225, 255);
+
+}  // namespace
+
+using ColoursTest = MainWindowTest;
+
+TEST_F(ColoursTest, CellsWearTheColoursOfTheirMark)
+{
+    const struct {
+        LONG mark;
+        COLORREF background, text;
+    } cases[] = {
+        {White, WhiteColour, BlackColour}, {Blue, BlueColour, WhiteColour}, {Red, RedColour, WhiteColour},
+        {7, WhiteColour, BlackColour},     {-1, WhiteColour, BlackColour},
+    };
+    const int cell = 115;  // not the focused cell: no selection drawn in it
+    SetDlgItemTextA(window, cell, "12:34");
+    for (const auto& c : cases) {
+        SCOPED_TRACE("mark " + std::to_string(c.mark));
+        SetWindowLongA(Control(cell), GWL_USERDATA, c.mark);
+        Picture picture = PrintControl(Control(cell));
+        ASSERT_GE(picture.height, 22);
+        EXPECT_EQ(Rgb(picture.At(2, 2)), Rgb(c.background));
+        EXPECT_EQ(Rgb(picture.At(67, 19)), Rgb(c.background));
+        EXPECT_GT(picture.Count(c.text), 20) << "no digits in the text colour";
+        EXPECT_EQ(picture.NotBetween(c.background, c.text), "");
+    }
+}
+
+// The fields, headings, labels and panels are coloured by what they are, not by their text.
+TEST_F(ColoursTest, StaticControlsByIdentifier)
+{
+    const COLORREF none = RGB(1, 2, 3);
+    const struct {
+        int first, last;
+        COLORREF background, text;
+    } groups[] = {
+        {IDC_TOTALS_FRAME, IDC_BUTTON_PANEL, LavenderColour, none},
+        {201, 240, LavenderColour, BlackColour},
+        {241, 252, NavyColour, WhiteColour},
+        {IDC_TOTALS_HEADER, IDC_TOTALS_HEADER, LavenderColour, NavyColour},
+        {301, 301, WhiteColour, BlackColour},
+        {302, 302, BlueColour, WhiteColour},
+        {303, 303, RedColour, WhiteColour},
+        {304, 308, NavyColour, WhiteColour},
+    };
+    for (const auto& g : groups) {
+        for (int id = g.first; id <= g.last; ++id) {
+            SCOPED_TRACE("control " + std::to_string(id) + " \"" + Text(id) + "\"");
+            Picture picture = PrintControl(Control(id));
+            EXPECT_EQ(Rgb(picture.At(1, 1)), Rgb(g.background));
+            EXPECT_EQ(Rgb(picture.At(picture.width - 2, picture.height - 2)), Rgb(g.background));
+            if (g.text != none) {
+                EXPECT_GT(picture.Count(g.text), 3) << "no text in " << Rgb(g.text);
+                EXPECT_EQ(picture.NotBetween(g.background, g.text), "");
+            } else {
+                EXPECT_EQ(picture.Others({g.background}), "");
+            }
+        }
+    }
+}
+
+// The total fields keep their colours whatever they show.
+TEST_F(ColoursTest, ColourSumsKeepTheirColoursWithValues)
+{
+    Put(101, "01:00");
+    SetWindowLongA(Control(102), GWL_USERDATA, Blue);
+    SetDlgItemTextA(window, 102, "02:00");
+    SetWindowLongA(Control(103), GWL_USERDATA, Red);
+    SetDlgItemTextA(window, 103, "03:00");
+    RecalcTotals(window);
+    ASSERT_EQ(Totals(), "0001:00 0002:00 0003:00 0006:00 006:00 000:00 000:00 000:00");
+    const struct {
+        int id;
+        COLORREF background, text;
+    } fields[] = {{301, WhiteColour, BlackColour}, {302, BlueColour, WhiteColour},
+                  {303, RedColour, WhiteColour},   {304, NavyColour, WhiteColour},
+                  {305, NavyColour, WhiteColour}};
+    for (const auto& f : fields) {
+        SCOPED_TRACE("field " + std::to_string(f.id));
+        Picture picture = PrintControl(Control(f.id));
+        EXPECT_EQ(Rgb(picture.At(1, 1)), Rgb(f.background));
+        EXPECT_EQ(picture.NotBetween(f.background, f.text), "");
+    }
+}
+
+// Marking repaints the cell on the screen there and then: no message has to follow.
+TEST_F(ColoursTest, MarkedCellShowsItsColourAtOnce)
+{
+    const struct {
+        int command;
+        COLORREF colour;
+    } steps[] = {{IDM_MARK_RED, RedColour},
+                 {IDM_MARK_BLUE, BlueColour},
+                 {IDM_COLOUR_RED, RedColour},
+                 {IDM_COLOUR_WHITE, WhiteColour}};
+    Put(104, "00:00");
+    Pump();
+    ASSERT_EQ(FocusedId(), 104);
+    ASSERT_EQ(Rgb(ReadSurface(Control(104)).At(2, 2)), Rgb(WhiteColour)) << "the surface cannot be read";
+    for (const auto& s : steps) {
+        SCOPED_TRACE("command " + std::to_string(s.command));
+        SendMessageA(window, WM_COMMAND, s.command, 0);
+        Picture surface = ReadSurface(Control(104));
+        EXPECT_EQ(Rgb(surface.At(2, 2)), Rgb(s.colour));
+        EXPECT_EQ(Rgb(surface.At(67, 20)), Rgb(s.colour));
+    }
+}
+
+TEST_F(ColoursTest, ImageButtonsGetNoBrush)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetBkColor(dc, RGB(1, 2, 3));
+    SetTextColor(dc, RGB(4, 5, 6));
+    for (int id = 401; id <= 409; ++id) {
+        SCOPED_TRACE("button " + std::to_string(id));
+        EXPECT_EQ(SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(Control(id))),
+                  0);
+        EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
+        EXPECT_EQ(GetTextColor(dc), RGB(4, 5, 6));
+    }
+    DeleteDC(dc);
+}
