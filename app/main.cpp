@@ -1,8 +1,10 @@
 // The main procedure: checks, class, window, loop.
 #include "app.h"
+#include "fatal.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    InstallFatalErrorHandler();
     if (!CheckWindowsVersion())
         return 0;
     if (!LookUpMenuFunctions())

@@ -5,6 +5,7 @@ set(ZELMORA_DIST_DIR "${CMAKE_BINARY_DIR}/dist" CACHE PATH "Where the program is
 
 set(ZELMORA_WINDOW_SOURCES
   app/startup.cpp
+  app/fatal.cpp
   sheet/totals.cpp
   sheet/commands.cpp
   window/main_window.cpp
@@ -22,7 +23,7 @@ if(MINGW)
   set(ZELMORA_WARNINGS -Wall -Wextra)
   # The program's own texts are Windows-1251, as the ANSI functions take them.
   set(ZELMORA_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
-  set(ZELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
+  set(ZELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-omit-frame-pointer)
   # Subsystem and OS version 4.0, so the oldest systems load the file and can show their refusal.
   set(ZELMORA_LINK -static -static-libgcc -static-libstdc++ -mwindows -s
       -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0

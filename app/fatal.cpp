@@ -1,0 +1,194 @@
+// Fatal run-time errors: the exception filter, the heap-exhausted handler and the error box.
+#include "fatal.h"
+
+#include <float.h>
+#include <new>
+
+#ifdef _MSC_VER
+#include <intrin.h>
+#define RETURN_ADDRESS() _ReturnAddress()
+#define FRAME_ADDRESS() (static_cast<char*>(_AddressOfReturnAddress()) - 4)
+#else
+#define RETURN_ADDRESS() __builtin_return_address(0)
+#define FRAME_ADDRESS() __builtin_frame_address(0)
+#endif
+
+enum { BoxTextSize = 1024 };
+
+static char BoxText[BoxTextSize + 1];  // the text gathered for the next box, zero-terminated
+static int BoxLength;
+static int EndingNumber;               // the error reported, which becomes the exit code
+static bool Ending;                    // the last box of the report is being gathered
+static volatile LONG Reporting;        // set by the first thread that reports an error
+static DWORD BoxThreadId;
+
+static DWORD WINAPI ShowBox(LPVOID)
+{
+    MessageBoxA(nullptr, BoxText, "Error", MB_OK);
+    if (Ending)
+        ExitProcess(EndingNumber);
+    return 0;
+}
+
+// The box is shown by a fresh thread while the failing one waits: after a stack overflow
+// the failing thread has no stack left for a box of its own.
+static void Flush()
+{
+    HANDLE thread = CreateThread(nullptr, 0, ShowBox, nullptr, 0, &BoxThreadId);
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+    } else {
+        ShowBox(nullptr);
+    }
+    BoxLength = 0;
+    BoxText[0] = '\0';
+}
+
+static bool EndsWithEmptyLine()
+{
+    const char* end = BoxText + BoxLength;
+    return BoxLength >= 4 && end[-4] == '\r' && end[-3] == '\n' && end[-2] == '\r' && end[-1] == '\n';
+}
+
+static void Put(char c)
+{
+    BoxText[BoxLength++] = c;
+    BoxText[BoxLength] = '\0';
+    if (BoxLength == BoxTextSize || EndsWithEmptyLine())
+        Flush();
+}
+
+static void PutText(const char* text)
+{
+    for (; *text != '\0'; ++text)
+        Put(*text);
+}
+
+static void PutDecimal(int value)
+{
+    char digits[12];
+    int n = 0;
+    unsigned rest = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        Put('-');
+    while (n > 0)
+        Put(digits[--n]);
+}
+
+static void PutHex(DWORD value)
+{
+    for (int shift = 28; shift >= 0; shift -= 4)
+        Put("0123456789ABCDEF"[(value >> shift) & 0xF]);
+}
+
+int ErrorNumberOfException(DWORD code)
+{
+    switch (code) {
+    case EXCEPTION_ACCESS_VIOLATION: return AccessViolation;
+    case EXCEPTION_STACK_OVERFLOW: return StackOverflow;
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_FLT_DIVIDE_BY_ZERO: return DivisionByZero;
+    case EXCEPTION_INT_OVERFLOW: return IntegerOverflow;
+    case EXCEPTION_FLT_OVERFLOW: return FloatOverflow;
+    case EXCEPTION_FLT_UNDERFLOW: return FloatUnderflow;
+    case EXCEPTION_FLT_INVALID_OPERATION:
+    case EXCEPTION_FLT_STACK_CHECK:
+    case EXCEPTION_FLT_DENORMAL_OPERAND:
+    case EXCEPTION_FLT_INEXACT_RESULT: return InvalidFloatOperation;
+    case EXCEPTION_PRIV_INSTRUCTION:
+    case EXCEPTION_ILLEGAL_INSTRUCTION: return BadInstruction;
+    }
+    return BadInstruction;
+}
+
+// The calling thread's information block, which holds the bounds of its stack.
+static const NT_TIB* ThreadInformation()
+{
+#ifdef _MSC_VER
+    return reinterpret_cast<const NT_TIB*>(NtCurrentTeb());
+#else
+    // NtCurrentTeb's own inline reading of fs:0x18 makes GCC warn of array bounds.
+    const NT_TIB* tib;
+    __asm__("movl %%fs:0x18, %0" : "=r"(tib));
+    return tib;
+#endif
+}
+
+int WalkFramePointers(DWORD frame, DWORD (&returns)[MaxCallStack])
+{
+    const NT_TIB* tib = ThreadInformation();
+    DWORD low = reinterpret_cast<DWORD>(tib->StackLimit);
+    DWORD high = reinterpret_cast<DWORD>(tib->StackBase);
+    int count = 0;
+    DWORD previous = 0;
+    while (count < MaxCallStack && high >= 8 && low <= high - 8) {
+        // A frame holds the caller's frame pointer and the return address: both must lie
+        // inside the stack before either is read.
+        if (frame < low || frame > high - 8 || frame % 4 != 0 || frame <= previous)
+            break;
+        const DWORD* slots = reinterpret_cast<const DWORD*>(frame);
+        if (slots[1] == 0)
+            break;
+        returns[count++] = slots[1];
+        previous = frame;
+        frame = slots[0];
+    }
+    return count;
+}
+
+void EndWithFatalError(int number, DWORD address, DWORD frame)
+{
+    if (InterlockedExchange(&Reporting, 1) != 0) {
+        // One error gives one box: a later one waits for the first, unless it is the box's own.
+        if (GetCurrentThreadId() == BoxThreadId)
+            ExitProcess(EndingNumber);
+        for (;;)
+            Sleep(INFINITE);
+    }
+    EndingNumber = number;
+    DWORD returns[MaxCallStack];
+    int count = WalkFramePointers(frame, returns);
+    PutText("Runtime error ");
+    PutDecimal(number);
+    PutText(" at 0x");
+    PutHex(address);
+    PutText("\r\n");
+    for (int i = 0; i < count; ++i) {
+        PutText("  0x");
+        PutHex(returns[i]);
+        PutText("\r\n");
+    }
+    Ending = true;
+    PutText("\r\n");
+    if (BoxLength > 0)
+        Flush();
+    ExitProcess(number);
+}
+
+static LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception)
+{
+    // An unmasked floating-point error may still be pending in the processor.
+    _fpreset();
+    const EXCEPTION_RECORD* record = exception->ExceptionRecord;
+    EndWithFatalError(ErrorNumberOfException(record->ExceptionCode),
+                      reinterpret_cast<DWORD>(record->ExceptionAddress), exception->ContextRecord->Ebp);
+}
+
+// Called by operator new when the heap has nothing left; the error is shown at the point
+// inside operator new, with the stack of its caller.
+static void OnHeapExhausted()
+{
+    EndWithFatalError(HeapExhausted, reinterpret_cast<DWORD>(RETURN_ADDRESS()),
+                      *static_cast<const DWORD*>(FRAME_ADDRESS()));
+}
+
+void InstallFatalErrorHandler()
+{
+    SetUnhandledExceptionFilter(OnUnhandledException);
+    std::set_new_handler(OnHeapExhausted);
+}

@@ -1,0 +1,171 @@
+// Installs the program's fatal-error handler and then commits the fault named on the command line:
+//   fault.exe KIND
+// Before the fault it prints "image 0xBASE 0xEND" (the bounds of this executable), so a watcher
+// can check that the call stack in the box points into the program.
+#include "../../app/fatal.h"
+
+#include <float.h>
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace {
+
+volatile int IntZero = 0;
+volatile double Huge = 1e300, Tiny = 1e-300, FloatZero = 0.0;
+volatile double FloatSink;
+void* volatile PointerSink;
+
+void Unmask(unsigned int exception)
+{
+    _clearfp();
+    _controlfp(_MCW_EM & ~exception, _MCW_EM);
+}
+
+// The processor computes with more range than a double: overflow and underflow happen when the
+// result is stored, and are raised at the next waiting instruction.
+void WaitForFloatingPoint() { __asm__ volatile("fwait"); }
+
+void* volatile* volatile NullPointer = nullptr;
+
+__attribute__((noinline)) void ReadNull() { PointerSink = *NullPointer; }
+
+volatile bool Deeper = true;
+
+__attribute__((noinline)) int Recurse(int depth)
+{
+    volatile char pad[512];
+    pad[depth % 512] = static_cast<char>(depth);
+    return (Deeper ? Recurse(depth + 1) : 0) + pad[0];
+}
+
+DWORD StackBase()
+{
+    const NT_TIB* tib;
+    __asm__("movl %%fs:0x18, %0" : "=r"(tib));
+    return reinterpret_cast<DWORD>(tib->StackBase);
+}
+
+__attribute__((noinline)) void CallThrough(int levels, void (*fault)())
+{
+    if (levels == 0)
+        fault();
+    else
+        CallThrough(levels - 1, fault);
+    PointerSink = nullptr;  // keeps the calls from becoming jumps
+}
+
+// The frame pointer is made worthless before the fault: the box must still come, without a stack.
+__attribute__((noinline)) void FaultWithFramePointer(DWORD frame)
+{
+    __asm__ volatile("movl %0, %%ebp\n\tmovl 0, %%eax" : : "r"(frame) : "eax", "memory");
+}
+
+// A frame whose saved frame pointer points back at itself.
+__attribute__((noinline)) void FaultInLoopedFrame()
+{
+    __asm__ volatile("movl %%ebp, (%%ebp)\n\tmovl 0, %%eax" : : : "eax", "memory");
+}
+
+LRESULT CALLBACK FaultingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_USER)
+        ReadNull();
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The fault inside a window procedure that the message loop dispatches.
+void FaultInWindowProcedure()
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = FaultingProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "FaultingWindow";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA("FaultingWindow", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+    PostMessageA(window, WM_USER, 0, 0);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+}
+
+DWORD WINAPI ThreadBody(LPVOID)
+{
+    ReadNull();
+    return 0;
+}
+
+void FaultInOtherThread()
+{
+    HANDLE thread = CreateThread(nullptr, 0, ThreadBody, nullptr, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+}
+
+void Fault(const char* kind)
+{
+    if (strcmp(kind, "access") == 0)
+        CallThrough(3, ReadNull);
+    else if (strcmp(kind, "deep") == 0)
+        CallThrough(500, ReadNull);
+    else if (strcmp(kind, "stack") == 0)
+        Recurse(0);
+    else if (strcmp(kind, "intdiv") == 0)
+        IntZero = 1000 / IntZero;
+    else if (strcmp(kind, "into") == 0)
+        __asm__ volatile("movl $0x7fffffff, %%eax\n\taddl $1, %%eax\n\tinto" : : : "eax", "cc");
+    else if (strcmp(kind, "fltdiv") == 0) {
+        Unmask(_EM_ZERODIVIDE);
+        FloatSink = 1.0 / FloatZero;
+        WaitForFloatingPoint();
+    } else if (strcmp(kind, "fltover") == 0) {
+        Unmask(_EM_OVERFLOW);
+        FloatSink = Huge * Huge;
+        WaitForFloatingPoint();
+    } else if (strcmp(kind, "fltunder") == 0) {
+        Unmask(_EM_UNDERFLOW);
+        FloatSink = Tiny * Tiny;
+        WaitForFloatingPoint();
+    } else if (strcmp(kind, "fltinvalid") == 0) {
+        Unmask(_EM_INVALID);
+        FloatSink = FloatZero / FloatZero;
+        WaitForFloatingPoint();
+    } else if (strcmp(kind, "privileged") == 0)
+        __asm__ volatile("hlt");
+    else if (strcmp(kind, "illegal") == 0)
+        __asm__ volatile("ud2");
+    else if (strcmp(kind, "heap") == 0)
+        PointerSink = ::operator new(0x7FFFFFF0u);
+    else if (strcmp(kind, "heaparray") == 0)
+        PointerSink = new char[0x7FFFFFF0u];
+    else if (strcmp(kind, "nullcall") == 0)
+        reinterpret_cast<void (*)()>(0x10)();
+    else if (strcmp(kind, "wildframe") == 0)
+        FaultWithFramePointer(0x12345677);
+    else if (strcmp(kind, "stacktopframe") == 0)
+        FaultWithFramePointer(StackBase() - 4);
+    else if (strcmp(kind, "loopframe") == 0)
+        FaultInLoopedFrame();
+    else if (strcmp(kind, "window") == 0)
+        FaultInWindowProcedure();
+    else if (strcmp(kind, "thread") == 0)
+        FaultInOtherThread();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return 2;
+    InstallFatalErrorHandler();
+    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(GetModuleHandleA(nullptr));
+    const IMAGE_NT_HEADERS* nt =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(dos) + dos->e_lfanew);
+    DWORD base = reinterpret_cast<DWORD>(dos);
+    std::printf("image 0x%08lX 0x%08lX\n", base, base + nt->OptionalHeader.SizeOfImage);
+    std::fflush(stdout);
+    Fault(argv[1]);
+    return 1;  // no fault happened
+}
