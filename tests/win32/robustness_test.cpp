@@ -87,6 +87,55 @@ const char* KeyName(int key)
     return name;
 }
 
+// Live objects of this process, found by asking about every handle number: GetGuiResources is
+// a stub under Wine. Wine accepts a handle without its generation (the high word) for any
+// generation, so the numbers 0x20..0xFFFF reach every object.
+struct Counts {
+    int brushes = 0, bitmaps = 0, fonts = 0, regions = 0, pens = 0, dcs = 0;
+    int windows = 0, menus = 0, icons = 0;
+    std::string Line() const
+    {
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "brushes %d, bitmaps %d, fonts %d, regions %d, pens %d, DCs %d; windows %d, menus %d, icons %d",
+                      brushes, bitmaps, fonts, regions, pens, dcs, windows, menus, icons);
+        return line;
+    }
+};
+
+Counts CountObjects()
+{
+    Counts counts;
+    for (UINT_PTR h = 0x20; h <= 0xFFFF; ++h) {
+        switch (GetObjectType(reinterpret_cast<HGDIOBJ>(h))) {
+        case OBJ_BRUSH: ++counts.brushes; break;
+        case OBJ_BITMAP: ++counts.bitmaps; break;
+        case OBJ_FONT: ++counts.fonts; break;
+        case OBJ_REGION: ++counts.regions; break;
+        case OBJ_PEN:
+        case OBJ_EXTPEN: ++counts.pens; break;
+        case OBJ_DC:
+        case OBJ_MEMDC: ++counts.dcs; break;
+        }
+    }
+    // USER handles are even numbers from 0x20.
+    for (UINT_PTR h = 0x20; h <= 0xFFEF; h += 2) {
+        DWORD process = 0;
+        ICONINFO icon;
+        if (IsWindow(reinterpret_cast<HWND>(h))) {
+            GetWindowThreadProcessId(reinterpret_cast<HWND>(h), &process);
+            counts.windows += process == GetCurrentProcessId();
+        } else if (IsMenu(reinterpret_cast<HMENU>(h))) {
+            ++counts.menus;
+        } else if (GetIconInfo(reinterpret_cast<HICON>(h), &icon)) {
+            ++counts.icons;
+            DeleteObject(icon.hbmMask);
+            DeleteObject(icon.hbmColor);
+        }
+    }
+    return counts;
+}
+
 }  // namespace
 
 class RobustnessTest : public MainWindowTest {
@@ -98,8 +147,7 @@ protected:
             cells[i] = Control(101 + i);
         for (int i = 0; i < 8; ++i)
             totals[i] = Control(301 + i);
-        other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr,
-                                nullptr);
+        other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override
     {
@@ -316,8 +364,9 @@ protected:
             return "display change";
         }
         ReleaseMouse();
-        SetActiveWindow(other);
+        ShowWindow(other, SW_SHOW);
         Pump();
+        ShowWindow(other, SW_HIDE);
         SetActiveWindow(window);
         Pump();
         return "another window active and back";
@@ -350,4 +399,68 @@ TEST_F(RobustnessTest, RandomStreamKeepsTheSheetSound)
     }
     std::printf("%llu events from seed %llu in %lu ms\n", static_cast<unsigned long long>(events),
                 static_cast<unsigned long long>(seed), GetTickCount() - started);
+}
+
+// The counting itself: each kind of object made shows up once and is gone once destroyed.
+TEST_F(RobustnessTest, CountsSeeEveryKindOfObject)
+{
+    Counts before = CountObjects();
+    static const BYTE bits[32] = {};
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+    HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
+    HRGN region = CreateRectRgn(0, 0, 5, 5);
+    HMENU menu = CreateMenu();
+    HWND child = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 5, 5, window, nullptr, nullptr, nullptr);
+    HICON icon = CreateIcon(nullptr, 16, 16, 1, 1, bits, bits);
+    Counts made = CountObjects();
+    Counts expected = before;
+    ++expected.brushes, ++expected.fonts, ++expected.regions;
+    expected.bitmaps += 2;  // the icon keeps its mask as a bitmap of its own
+    ++expected.menus, ++expected.windows, ++expected.icons;
+    EXPECT_EQ(made.Line(), expected.Line());
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteObject(font);
+    DeleteObject(region);
+    DestroyMenu(menu);
+    DestroyWindow(child);
+    DestroyIcon(icon);
+    EXPECT_EQ(CountObjects().Line(), before.Line());
+}
+
+TEST_F(RobustnessTest, NothingLeaksAcrossKeystrokesAndDisplayChanges)
+{
+    Random random(7);
+    // One of each first, so that what the system makes once on first use is not taken for a leak.
+    for (int n = 0; n < 50; ++n)
+        Keystroke(random);
+    Click(random, false);
+    SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
+    SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    ReleaseMouse();
+    Pump();
+    Counts before = CountObjects();
+    int colourChanges = 0, displayChanges = 0;
+    for (int n = 1; n <= 10000; ++n) {
+        if (random.Chance(50))
+            Keystroke(random);
+        else
+            Character(random);
+        if (n % 10 == 0) {
+            SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
+            ++colourChanges;
+            Click(random, false);
+        }
+        if (n % 100 == 0) {
+            SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+            ++displayChanges;
+        }
+    }
+    ReleaseMouse();
+    Pump();
+    Counts after = CountObjects();
+    std::printf("10000 keystrokes, %d colour changes and presses, %d display changes\nbefore: %s\nafter:  %s\n",
+                colourChanges, displayChanges, before.Line().c_str(), after.Line().c_str());
+    EXPECT_EQ(after.Line(), before.Line());
 }
