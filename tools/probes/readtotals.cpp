@@ -1,6 +1,7 @@
 // Reads a running Zelmora window from outside: the cells, the eight totals, the focused cell.
 //   readtotals.exe [TIMEOUT_MS]
-// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "client: W x H".
+// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "client: W x H",
+// "origin: X Y" (the client area's top-left on the screen).
 #include <windows.h>
 
 #include <cstdio>
@@ -35,6 +36,9 @@ int main(int argc, char** argv)
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
     RECT client;
     GetClientRect(window, &client);
-    std::printf("\nfocus: %d\nclient: %ld x %ld\n", GetDlgCtrlID(info.hwndFocus), client.right, client.bottom);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("\nfocus: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus), client.right,
+                client.bottom, origin.x, origin.y);
     return 0;
 }

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The shipped program's help from outside: the missing-file message, the viewer's command
+# line when HTML Help is missing (hhctrl.ocx disabled for zelmora.exe alone), the licence
+# topic from the About dialog, a viewer that cannot start, and the engine's own window.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck disable=SC1091
+. "$ZELMORA_SESSION/env"
+boxwatch="$ZELMORA_WIN32/tests/win32/boxwatch.exe"
+export ZELMORA_PROBE="$ZELMORA_WIN32/tests/win32/readtotals.exe"
+
+# A copy of the program in a folder with a blank in its name; its help folder lies beside bin.
+root="$ZELMORA_SESSION/info e2e"
+rm -rf "$root"
+mkdir -p "$root/bin"
+cp "$ZELMORA_DIST/bin/zelmora.exe" "$root/bin/"
+export ZELMORA_EXE="$root/bin/zelmora.exe"
+help_path="Z:${root//\//\\}\\help\\zelmora.chm"
+# shellcheck source=../../scripts/zelmora-x.sh
+. "$here/../../scripts/zelmora-x.sh"
+
+viewer="$WINEPREFIX/drive_c/windows/hh.exe"
+[ -f "$viewer.info-e2e" ] && mv -f "$viewer.info-e2e" "$viewer"  # left over from an interrupted run
+override='HKCU\Software\Wine\AppDefaults\zelmora.exe\DllOverrides'
+cleanup() {
+  [ -f "$viewer.info-e2e" ] && mv -f "$viewer.info-e2e" "$viewer"
+  wine reg delete "$override" /f </dev/null >/dev/null 2>&1 || true
+  stop_viewers
+  [ -n "${ZELMORA_PID:-}" ] && kill "$ZELMORA_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+failures=0
+expect() {
+  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
+}
+
+# Command lines of the viewers started for this copy, as Wine shows them in /proc.
+viewer_lines() {
+  local p line
+  for p in /proc/[0-9]*; do
+    line=$(tr '\0' ' ' <"$p/cmdline" 2>/dev/null | sed 's/ *$//') || continue
+    case "$line" in *hh.exe*"info e2e"*) echo "${p#/proc/} $line" ;; esac
+  done
+}
+wait_viewer() {
+  local line
+  for _ in $(seq 100); do
+    line=$(viewer_lines | head -1)
+    [ -n "$line" ] && { echo "${line#* }"; return; }
+    sleep 0.1
+  done
+}
+stop_viewers() {
+  local pid
+  for pid in $(viewer_lines | cut -d' ' -f1); do kill "$pid" 2>/dev/null || true; done
+  for _ in $(seq 50); do [ -z "$(viewer_lines)" ] && return; sleep 0.1; done
+}
+box() { timeout 30 wine "$boxwatch" "$ZELMORA_SESSION/info-box.txt" 10000 "$@" </dev/null >/dev/null 2>&1 || true; tr -d '\r' <"$ZELMORA_SESSION/info-box.txt"; }
+field() { sed -n "s/^$1: //p" <<<"$2" | head -1; }
+
+# No help file yet.
+zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+zelmora_keys F1
+seen=$(box)
+expect "missing: caption" "Ошибка вызова справки" "$(field caption "$seen")"
+expect "missing: text" "Файл \"$help_path\" не найден" "$(field text "$seen")"
+expect "missing: owned" "yes" "$(field owner "$seen")"
+expect "missing: icon" "yes" "$(field icon "$seen")"
+expect "missing: no viewer" "" "$(viewer_lines)"
+zelmora_close || true
+
+# The help file in place, HTML Help missing for the program.
+mkdir -p "$root/help"
+cp "$ZELMORA_DIST/help/zelmora.chm" "$root/help/"
+wine reg add "$override" /v hhctrl.ocx /d '' /f </dev/null >/dev/null 2>&1
+zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+zelmora_keys F1
+expect "F1 starts the viewer" "C:\\windows\\hh.exe -mapid 10 $help_path" "$(wait_viewer)"
+title=
+for _ in $(seq 100); do
+  title=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$title" ] && break
+  sleep 0.1
+done
+expect "the viewer opens the file with the unquoted path" "yes" "$([ -n "$title" ] && echo yes || echo no)"
+zelmora_screenshot "$ZELMORA_SESSION/info-viewer.png"
+stop_viewers
+
+xdotool windowactivate --sync "$ZELMORA_XID" 2>/dev/null || true
+zelmora_keys ctrl+F1
+seen=$(box 9)
+expect "About: caption" "О программе" "$(field caption "$seen")"
+expect "About: buttons" "1 ОК|9 Лицензионное соглашение" "$(sed -n 's/^button: //p' <<<"$seen" | paste -sd'|')"
+expect "the licence button starts the viewer" "C:\\windows\\hh.exe -mapid 60 $help_path" "$(wait_viewer)"
+stop_viewers
+
+# A viewer that cannot start.
+mv "$viewer" "$viewer.info-e2e"
+xdotool windowactivate --sync "$ZELMORA_XID" 2>/dev/null || true
+zelmora_keys F1
+seen=$(box)
+mv "$viewer.info-e2e" "$viewer"
+expect "no viewer: caption" "Системная ошибка" "$(field caption "$seen")"
+expect "no viewer: text" "Просмотр справки невозможен" "$(field text "$seen")"
+expect "no viewer: owned" "yes" "$(field owner "$seen")"
+code=0
+zelmora_close || code=$?
+expect "exit code" "0" "$code"
+wine reg delete "$override" /f </dev/null >/dev/null 2>&1 || true
+
+# With HTML Help the program shows the help itself; no viewer program is started.
+zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+zelmora_keys F1
+title=
+for _ in $(seq 100); do
+  title=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$title" ] && break
+  sleep 0.1
+done
+expect "the engine opens the help window" "yes" "$([ -n "$title" ] && echo yes || echo no)"
+expect "no viewer program" "" "$(viewer_lines)"
+kill "$ZELMORA_PID" 2>/dev/null || true
+wait "$ZELMORA_PID" 2>/dev/null || true
+ZELMORA_PID=
+
+[ "$failures" -eq 0 ]

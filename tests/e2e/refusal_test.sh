@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Windows 95 and NT 4.0 get their own refusal; 98 and 2000 start. Wine reports the
+# version per program, so copies of the exe under other names get other versions.
+set -euo pipefail
+# shellcheck disable=SC1091
+. "$ZELMORA_SESSION/env"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+watch="$ZELMORA_WIN32/tests/win32/boxwatch.exe"
+failures=0
+expect() {
+  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
+}
+
+as_version() {  # NAME VERSION: a copy of the exe that Wine runs as that Windows version
+  cp "$ZELMORA_DIST/bin/zelmora.exe" "$work/$1.exe"
+  wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$1.exe" /v Version /d "$2" /f </dev/null >/dev/null 2>&1
+}
+
+refusal() {  # NAME VERSION EXPECTED-TEXT
+  as_version "$1" "$2"
+  wine "$work/$1.exe" </dev/null >/dev/null 2>&1 &
+  local pid=$! code=0
+  timeout 60 wine "$watch" "$work/$1.box" 20000 </dev/null >/dev/null 2>&1 || true
+  wait "$pid" || code=$?
+  expect "$2 caption" "caption: Завершение программы" "$(grep '^caption' "$work/$1.box" 2>/dev/null | tr -d '\r')"
+  expect "$2 text" "text: $3" "$(grep '^text' "$work/$1.box" 2>/dev/null | tr -d '\r')"
+  expect "$2 icon" "icon: yes" "$(grep '^icon' "$work/$1.box" 2>/dev/null | tr -d '\r')"
+  expect "$2 has only OK" "button: 1" "$(grep '^button' "$work/$1.box" 2>/dev/null | cut -d' ' -f1-2)"
+  expect "$2 has no owner" "owner: no" "$(grep '^owner' "$work/$1.box" 2>/dev/null | tr -d '\r')"
+  expect "$2 exit code" "0" "$code"
+}
+
+starts() {  # NAME VERSION: the main window opens; closed again from outside
+  as_version "$1" "$2"
+  wine "$work/$1.exe" </dev/null >/dev/null 2>&1 &
+  local pid=$! code=0 window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^Зельмора$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  expect "$2 opens the main window" "yes" "$([ -n "$window" ] && echo yes || echo no)"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key alt+F4
+  wait "$pid" || code=$?
+  expect "$2 exit code" "0" "$code"
+}
+
+refusal zel95 win95 'Программа "Зельмора" 2.0\r\nне может работать в Windows 95'
+refusal zelnt4 nt40 'Программа "Зельмора" 2.0\r\nне может работать в Windows NT4'
+starts zel98 win98
+starts zel2k win2k
+[ "$failures" -eq 0 ]
