@@ -83,8 +83,10 @@ void FaultInWindowProcedure()
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "FaultingWindow";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("FaultingWindow", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                windowClass.hInstance, nullptr);
+    // Shown and active, as the main window is: the box must come up over a window whose thread waits.
+    HWND window = CreateWindowA("FaultingWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+    SetForegroundWindow(window);
     PostMessageA(window, WM_USER, 0, 0);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)

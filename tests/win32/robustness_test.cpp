@@ -172,6 +172,7 @@ protected:
                 return "cell " + std::to_string(101 + i) + " has mark " + std::to_string(mark);
             column[i / 10] += seconds;
             colour[mark] += seconds;
+            marked[mark] = true;
             all += seconds;
         }
         std::string expected = Minutes(colour[0], 4) + " " + Minutes(colour[1], 4) + " " + Minutes(colour[2], 4) +
@@ -183,6 +184,7 @@ protected:
             GetWindowTextA(totals[i], text, sizeof text);
             shown += (i == 0 ? "" : " ") + std::string(text);
         }
+        largestTotal = all > largestTotal ? all : largestTotal;
         if (shown != expected)
             return "totals read \"" + shown + "\", the cells add up to \"" + expected + "\"";
         HWND focus = GetFocus();
@@ -374,6 +376,9 @@ protected:
 
     HWND cells[40] = {};
     HWND totals[8] = {};
+    // What the stream reached, so that a stream that changes nothing cannot pass.
+    mutable bool marked[3] = {};
+    mutable int largestTotal = 0;
     HWND other = nullptr;
 };
 
@@ -384,6 +389,8 @@ TEST_F(RobustnessTest, RandomStreamKeepsTheSheetSound)
     ASSERT_EQ(Broken(), "") << "before any event";
     Random random(seed);
     std::deque<std::string> recent;
+    bool visited[40] = {};
+    int held = 0;
     DWORD started = GetTickCount();
     for (uint64_t n = 1; n <= events; ++n) {
         recent.push_back(std::to_string(n) + ": " + Event(random));
@@ -396,9 +403,23 @@ TEST_F(RobustnessTest, RandomStreamKeepsTheSheetSound)
                 last += "\n  " + line;
             FAIL() << "seed " << seed << ", event " << n << ": " << broken << "\nlast events:" << last;
         }
+        visited[FocusedCellId - 101] = true;
+        held += GetCapture() != nullptr;
     }
-    std::printf("%llu events from seed %llu in %lu ms\n", static_cast<unsigned long long>(events),
-                static_cast<unsigned long long>(seed), GetTickCount() - started);
+    int cellsVisited = 0;
+    for (bool v : visited)
+        cellsVisited += v;
+    std::printf("%llu events from seed %llu in %lu ms: %d cells focused, largest total %s, "
+                "blue %s, red %s, %d events with a button held\n",
+                static_cast<unsigned long long>(events), static_cast<unsigned long long>(seed),
+                GetTickCount() - started, cellsVisited, Minutes(largestTotal, 4).c_str(), marked[1] ? "yes" : "no",
+                marked[2] ? "yes" : "no", held);
+    if (events >= 1000) {
+        EXPECT_EQ(cellsVisited, 40);
+        EXPECT_GT(largestTotal, 0);
+        EXPECT_TRUE(marked[1] && marked[2]);
+        EXPECT_GT(held, 0);
+    }
 }
 
 // The counting itself: each kind of object made shows up once and is gone once destroyed.
