@@ -129,6 +129,9 @@ static void PressAt(HWND cell, LPARAM lParam)
 
 static void OpenColourMenu(HWND cell)
 {
+    // A choice marks the focused cell, so the menu's cell has to be the focused one.
+    if (GetFocus() != cell)
+        SetFocus(cell);
     POINT anchor = {ColourMenuAnchorX(ColonWidth, DigitWidth), 0};
     ClientToScreen(cell, &anchor);
     CheckMenuRadioItem(ColourMenu, IDM_COLOUR_WHITE, IDM_COLOUR_RED, IDM_COLOUR_WHITE + ReadCellColour(cell),
@@ -160,6 +163,10 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
     case WM_RBUTTONDOWN:
         SendMessageA(cell, WM_LBUTTONDOWN, wParam, lParam);
         SendMessageA(cell, WM_CONTEXTMENU, 0, 0);
+        return 0;
+    case WM_RBUTTONUP:
+        // The press has opened the menu. Passed on, the release would open another one through
+        // the default procedure, also over a cell that a press elsewhere never focused.
         return 0;
     case WM_MOUSEWHEEL:
         SendMessageA(cell, WM_KEYDOWN, static_cast<short>(HIWORD(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
