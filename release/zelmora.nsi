@@ -1,0 +1,99 @@
+; The installer: Program Files\Zelmora with bin\, help\ and the read-me, one Start-menu
+; shortcut, and the uninstall entry Windows lists among installed programs. Nothing else.
+;   makensis -DDIST=<dist folder> -DREADME=<read-me in cp1251> -DOUTFILE=<setup.exe> zelmora.nsi
+
+; An ANSI installer, so that it runs on Windows 98 and ME as the program does.
+Unicode false
+SetCompressor /SOLID lzma
+!include "MUI2.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelmora"
+!define SHORTCUT "$SMPROGRAMS\$(ProgramName).lnk"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES\Zelmora"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+!define MUI_ICON "${NSISDIR}\Contrib\Graphics\Icons\modern-install.ico"
+!define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Russian"
+
+; Texts of an ANSI installer reach Windows in the language's code page (1251) only
+; through language strings.
+LangString ProgramName ${LANG_RUSSIAN} "Зельмора"
+LangString ProgramRunning ${LANG_RUSSIAN} "Программа «Зельмора» запущена.$\r$\nЗакройте её и нажмите «Повтор»."
+LangString Maker ${LANG_RUSSIAN} "Мастерская Зельмора"
+Name "$(ProgramName) 2.0"
+
+VIProductVersion "2.0.0.0"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductName" "Зельмора"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductVersion" "2.0"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "2.0"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "Установка программы Зельмора 2.0"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "© Мастерская Зельмора, 2026"
+
+; A running copy keeps its exe open: files could not be replaced or removed.
+!macro WaitUntilClosed
+  retry:
+    FindWindow $0 "Zelmora"
+    StrCmp $0 0 closed
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort
+  closed:
+!macroend
+
+Function .onInit
+  SetShellVarContext all
+  !insertmacro WaitUntilClosed
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext all
+  !insertmacro WaitUntilClosed
+FunctionEnd
+
+Section
+  SetOutPath "$INSTDIR\bin"
+  File "${DIST}\bin\zelmora.exe"
+  SetOutPath "$INSTDIR\help"
+  File "${DIST}\help\zelmora.chm"
+  SetOutPath "$INSTDIR"
+  File "/oname=readme.txt" "${README}"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  ; The shortcut's working folder is the program's own.
+  SetOutPath "$INSTDIR\bin"
+  CreateShortCut "${SHORTCUT}" "$INSTDIR\bin\zelmora.exe"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "$(ProgramName) 2.0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "2.0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "$(Maker)"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bin\zelmora.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
+
+; Removes exactly what the installer made; a folder that holds anything else is kept.
+Section "Uninstall"
+  Delete "${SHORTCUT}"
+  Delete "$INSTDIR\bin\zelmora.exe"
+  Delete "$INSTDIR\help\zelmora.chm"
+  Delete "$INSTDIR\readme.txt"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR\bin"
+  RMDir "$INSTDIR\help"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd

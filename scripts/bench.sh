@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the program and its benchmarks and prints the measured figures: start-up against
+# the two floor programs, the keystroke against the reads a recalculation needs, and the
+# exe's size and imports. Runs under Wine on a virtual display of its own.
+#   scripts/bench.sh [BUILD_DIR] [START_RUNS]
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(mkdir -p "${1:-$top/build}" && cd "${1:-$top/build}" && pwd)"
+runs="${2:-31}"
+"$top/scripts/install-deps.sh"
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" >/dev/null
+
+exe="$build/dist/bin/zelmora.exe"
+programs="$build/win32/tests/win32"
+echo "== size"
+size=$(stat -c %s "$exe")
+echo "zelmora.exe: $size bytes = $(( (size + 1023) / 1024 )) KB (target under 160 KB)"
+echo "imports: $(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | paste -sd' ')"
+
+# A prefix of its own, so that a test run on the same build is not disturbed.
+session="$build/bench-session"
+"$top/scripts/wine-session.sh" start "$session" "$build/bench-prefix" >/dev/null
+trap '"$top/scripts/wine-session.sh" stop "$session" >/dev/null' EXIT
+# shellcheck disable=SC1091
+. "$session/env"
+windows() { echo "Z:${1//\//\\}"; }
+echo "== start-up ($runs runs each, interleaved)"
+timeout 900 wine "$(windows "$programs/startbench.exe")" "$runs" "$(windows "$programs/bench_bare.exe")" \
+  "$(windows "$programs/bench_skeleton.exe")" "$(windows "$exe")" </dev/null | tr -d '\r'
+echo "(target: zelmora.exe / bench_skeleton.exe under 1.15)"
+echo "== keystroke"
+timeout 900 wine "$(windows "$programs/keybench.exe")" </dev/null | tr -d '\r'

@@ -1,0 +1,22 @@
+# Benchmark programs (run by scripts/bench.sh): the two floor programs the start-up is
+# measured against, the launcher that times the starts, and the keystroke benchmark.
+set(bench_dir ${CMAKE_SOURCE_DIR}/tools/bench)
+
+# The floors are built like the program: same options, link line and resources.
+foreach(floor bare skeleton)
+  add_executable(bench_${floor} WIN32 ${bench_dir}/${floor}.cpp ${bench_dir}/floor.cpp ${ZELMORA_RESOURCES})
+  target_compile_options(bench_${floor} PRIVATE ${ZELMORA_TEST_OPTIONS} ${ZELMORA_LEAN})
+  target_compile_definitions(bench_${floor} PRIVATE ${ZELMORA_DEFINITIONS})
+  target_link_options(bench_${floor} PRIVATE ${ZELMORA_LINK})
+endforeach()
+
+add_executable(startbench ${bench_dir}/startbench.cpp)
+target_compile_options(startbench PRIVATE ${ZELMORA_TEST_OPTIONS})
+target_compile_definitions(startbench PRIVATE ${ZELMORA_DEFINITIONS})
+target_link_options(startbench PRIVATE -static -static-libgcc -static-libstdc++)
+
+add_executable(keybench ${bench_dir}/keybench.cpp ${ZELMORA_RESOURCES})
+target_compile_options(keybench PRIVATE ${ZELMORA_TEST_OPTIONS})
+target_link_libraries(keybench PRIVATE zelmora_core)
+target_link_options(keybench PRIVATE -static -static-libgcc -static-libstdc++
+  -Wl,--wrap=malloc -Wl,--wrap=calloc -Wl,--wrap=realloc -Wl,--wrap=_Znwj -Wl,--wrap=_Znaj)

@@ -1,0 +1,37 @@
+// The floor programs' window and loop, shaped like the program's own.
+#include "floor.h"
+
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszMenuName = menu != 0 ? MAKEINTRESOURCEA(menu) : nullptr;
+    windowClass.lpszClassName = className;
+    if (RegisterClassExA(&windowClass) == 0)
+        return 1;
+
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame = {0, 0, 497, 281};
+    AdjustWindowRectEx(&frame, style, menu != 0, WS_EX_WINDOWEDGE);
+    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    HWND window = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, className, className, style,
+                                  (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2,
+                                  width, height, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return 1;
+    ShowWindow(window, SW_RESTORE);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+// What the two floor programs of the start-up benchmark share: a window of the program's
+// size and style, centred, shown, and a plain message loop.
+#ifndef ZELMORA_BENCH_FLOOR_H
+#define ZELMORA_BENCH_FLOOR_H
+
+#include <windows.h>
+
+// Registers CLASS_NAME with PROCEDURE and MENU (0 for none), creates its window with the
+// program's client size, shows it and runs the loop; returns the process's exit code.
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu);
+
+#endif
