@@ -35,17 +35,19 @@ expect() {
   if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
 }
 
-# Command lines of the viewers started for this copy, as Wine shows them in /proc.
+# Command lines of the viewers started for this copy, as Wine shows them in /proc
+# (split at the blanks into NUL-separated words).
 viewer_lines() {
-  local p line
-  for p in /proc/[0-9]*; do
-    line=$(tr '\0' ' ' <"$p/cmdline" 2>/dev/null | sed 's/ *$//') || continue
-    case "$line" in *hh.exe*"info e2e"*) echo "${p#/proc/} $line" ;; esac
+  local file line
+  for file in $(grep -lsa 'hh\.exe.*info.e2e' /proc/[0-9]*/cmdline); do
+    line=$(tr '\0' ' ' <"$file" 2>/dev/null | sed 's/ *$//') || continue
+    file=${file#/proc/}
+    echo "${file%/cmdline} $line"
   done
 }
 wait_viewer() {
   local line
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     line=$(viewer_lines | head -1)
     [ -n "$line" ] && { echo "${line#* }"; return; }
     sleep 0.1
@@ -56,11 +58,39 @@ stop_viewers() {
   for pid in $(viewer_lines | cut -d' ' -f1); do kill "$pid" 2>/dev/null || true; done
   for _ in $(seq 50); do [ -z "$(viewer_lines)" ] && return; sleep 0.1; done
 }
-box() { timeout 30 wine "$boxwatch" "$ZELMORA_SESSION/info-box.txt" 10000 "$@" </dev/null >/dev/null 2>&1 || true; tr -d '\r' <"$ZELMORA_SESSION/info-box.txt"; }
+# Makes the main window the active one with a click on the heading of the first column,
+# left of where the help window opens.
+activate() {
+  local origin
+  origin=$(zelmora_read origin)
+  xdotool mousemove "$((${origin% *} + 8))" "$((${origin#* } + 12))" click 1
+  sleep 0.3
+}
+start() {
+  zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+  activate
+}
+# Alt+F4, then the exit code; the program is killed if it does not end.
+close() {
+  activate
+  xdotool key alt+F4
+  for _ in $(seq 300); do
+    kill -0 "$ZELMORA_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$ZELMORA_PID" 2>/dev/null && echo "zelmora.exe did not end" >&2
+  local code=0
+  wait "$ZELMORA_PID" || code=$?
+  ZELMORA_PID=
+  return "$code"
+}
+box() { timeout 60 wine "$boxwatch" "$ZELMORA_SESSION/info-box.txt" 30000 "$@" </dev/null >/dev/null 2>&1 || true; tr -d '\r' <"$ZELMORA_SESSION/info-box.txt"; }
 field() { sed -n "s/^$1: //p" <<<"$2" | head -1; }
 
+stop_viewers  # left over from an interrupted run
+
 # No help file yet.
-zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+start
 zelmora_keys F1
 seen=$(box)
 expect "missing: caption" "Ошибка вызова справки" "$(field caption "$seen")"
@@ -68,17 +98,17 @@ expect "missing: text" "Файл \"$help_path\" не найден" "$(field text
 expect "missing: owned" "yes" "$(field owner "$seen")"
 expect "missing: icon" "yes" "$(field icon "$seen")"
 expect "missing: no viewer" "" "$(viewer_lines)"
-zelmora_close || true
+close || true
 
 # The help file in place, HTML Help missing for the program.
 mkdir -p "$root/help"
 cp "$ZELMORA_DIST/help/zelmora.chm" "$root/help/"
 wine reg add "$override" /v hhctrl.ocx /d '' /f </dev/null >/dev/null 2>&1
-zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+start
 zelmora_keys F1
 expect "F1 starts the viewer" "C:\\windows\\hh.exe -mapid 10 $help_path" "$(wait_viewer)"
 title=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   title=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$title" ] && break
   sleep 0.1
 done
@@ -86,7 +116,7 @@ expect "the viewer opens the file with the unquoted path" "yes" "$([ -n "$title"
 zelmora_screenshot "$ZELMORA_SESSION/info-viewer.png"
 stop_viewers
 
-xdotool windowactivate --sync "$ZELMORA_XID" 2>/dev/null || true
+activate
 zelmora_keys ctrl+F1
 seen=$(box 9)
 expect "About: caption" "О программе" "$(field caption "$seen")"
@@ -96,7 +126,7 @@ stop_viewers
 
 # A viewer that cannot start.
 mv "$viewer" "$viewer.info-e2e"
-xdotool windowactivate --sync "$ZELMORA_XID" 2>/dev/null || true
+activate
 zelmora_keys F1
 seen=$(box)
 mv "$viewer.info-e2e" "$viewer"
@@ -104,22 +134,20 @@ expect "no viewer: caption" "Системная ошибка" "$(field caption "
 expect "no viewer: text" "Просмотр справки невозможен" "$(field text "$seen")"
 expect "no viewer: owned" "yes" "$(field owner "$seen")"
 code=0
-zelmora_close || code=$?
+close || code=$?
 expect "exit code" "0" "$code"
 wine reg delete "$override" /f </dev/null >/dev/null 2>&1 || true
 
 # With HTML Help the program shows the help itself; no viewer program is started.
-zelmora_start "$ZELMORA_SESSION/info-e2e.log"
+start
 zelmora_keys F1
 title=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   title=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$title" ] && break
   sleep 0.1
 done
 expect "the engine opens the help window" "yes" "$([ -n "$title" ] && echo yes || echo no)"
 expect "no viewer program" "" "$(viewer_lines)"
-kill "$ZELMORA_PID" 2>/dev/null || true
-wait "$ZELMORA_PID" 2>/dev/null || true
-ZELMORA_PID=
+close || true
 
 [ "$failures" -eq 0 ]

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Resting the mouse on the shipped program's totals and buttons, seen on the screen: a
+# balloon wrapped narrow over a colour sum, a one-line tip at a button, nothing at a column total.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck disable=SC1091
+. "$ZELMORA_SESSION/env"
+export ZELMORA_EXE="$ZELMORA_DIST/bin/zelmora.exe" ZELMORA_PROBE="$ZELMORA_WIN32/tests/win32/readtotals.exe"
+# shellcheck source=../../scripts/zelmora-x.sh
+. "$here/../../scripts/zelmora-x.sh"
+
+failures=0
+expect() {
+  if eval "$2"; then echo "ok: $1 ($3)"; else echo "FAIL: $1: $2 failed ($3)"; failures=$((failures + 1)); fi
+}
+
+zelmora_start "$ZELMORA_SESSION/info-hover.log"
+trap '[ -n "${ZELMORA_PID:-}" ] && kill "$ZELMORA_PID" 2>/dev/null || true' EXIT
+origin=$(zelmora_read origin)
+ox=${origin% *} oy=${origin#* }
+shots="$ZELMORA_SESSION/info-hover"
+
+# Rests the pointer on a client point, coming from one pixel to its left, and photographs the screen.
+rest() {
+  xdotool mousemove "$((ox + $1 - 1))" "$((oy + $2))"
+  sleep 0.1
+  xdotool mousemove "$((ox + $1))" "$((oy + $2))"
+  sleep 1.5
+  zelmora_screenshot "$shots-$3.png"
+}
+# What changed against the screen without a tip, within a client rectangle X Y W H:
+# "PIXELS WIDTHxHEIGHT" of the changed pixels' bounding box.
+changed() {
+  local area="$3x$4+$((ox + $1))+$((oy + $2))" count box
+  count=$(/usr/bin/compare -metric AE -extract "$area" "$shots-none.png" "$shots-$5.png" null: 2>&1 || true)
+  box=$(/usr/bin/convert "$shots-none.png" "$shots-$5.png" -crop "$area" +repage -compose difference -composite \
+        -threshold 0 -trim -format '%wx%h' info: 2>/dev/null || true)
+  echo "${count%% *} $box"
+}
+
+xdotool mousemove 5 5
+sleep 1
+zelmora_screenshot "$shots-none.png"
+
+# The white colour sum, 301: a balloon above it, no wider than its 111-pixel text and a frame.
+rest 444 37 balloon
+read -r pixels box <<<"$(changed 300 -100 300 140 balloon)"
+expect "a balloon at the colour sum" '[ "$pixels" -gt 1000 ]' "$pixels pixels, $box"
+expect "wrapped narrow" '[ "${box%x*}" -lt 160 ] && [ "${box#*x}" -gt 40 ]' "$box"
+
+# The right-arrow button, 405: a plain tip on one line.
+rest 474 198 button
+read -r pixels box <<<"$(changed 400 190 97 91 button)"
+expect "a tip at the button" '[ "$pixels" -gt 300 ]' "$pixels pixels"
+read -r pixels box <<<"$(changed 400 190 400 91 button)"
+expect "on one line" '[ "${box#*x}" -lt 30 ]' "$box"
+
+# Column total 305: nothing.
+xdotool mousemove 5 5
+sleep 1
+rest 64 267 column
+read -r pixels box <<<"$(changed 0 180 400 150 column)"
+expect "nothing at a column total" '[ "$pixels" -eq 0 ]' "$pixels pixels"
+
+code=0
+zelmora_close || code=$?
+ZELMORA_PID=
+expect "exit code" '[ "$code" -eq 0 ]' "$code"
+echo "screenshots: $shots-*.png"
+[ "$failures" -eq 0 ]
