@@ -3,6 +3,8 @@
 # the two floor programs, the keystroke against the reads a recalculation needs, and the
 # exe's size and imports. Runs under Wine on a virtual display of its own.
 #   scripts/bench.sh [BUILD_DIR] [START_RUNS]
+# "steps" lines break the program's start-up down: from process creation to main, then
+# each start-up step, then the first messages (the first paint) until the queue is empty.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(mkdir -p "${1:-$top/build}" && cd "${1:-$top/build}" && pwd)"
@@ -31,3 +33,7 @@ timeout 900 wine "$(windows "$programs/startbench.exe")" "$runs" "$(windows "$pr
 echo "(target: zelmora.exe / bench_skeleton.exe under 1.15)"
 echo "== keystroke"
 timeout 900 wine "$(windows "$programs/keybench.exe")" </dev/null | tr -d '\r'
+echo "== start-up steps of the program, milliseconds (5 fresh processes)"
+for _ in 1 2 3 4 5; do
+  timeout 120 wine "$(windows "$programs/stepbench.exe")" </dev/null | tr -d '\r'
+done

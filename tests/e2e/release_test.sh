@@ -48,7 +48,9 @@ registry() {
   local hive
   for hive in 'HKLM\Software' 'HKCU\Software'; do
     timeout 60 wine reg export "$hive" 'Z:'"${work//\//\\}"'\hive.reg' /y </dev/null >/dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$work/hive.reg" | tr -d '\r'
+    # Wine's own settings change as the session goes on: not the installer's doing.
+    iconv -f UTF-16 -t UTF-8 "$work/hive.reg" | tr -d '\r' |
+      awk '/^\[/ { skip = index($0, "\\Software\\Wine") > 0 } !skip'
   done
 }
 # Added lines of a diff, without the diff's own header.

@@ -20,3 +20,9 @@ target_compile_options(keybench PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_link_libraries(keybench PRIVATE zelmora_core)
 target_link_options(keybench PRIVATE -static -static-libgcc -static-libstdc++
   -Wl,--wrap=malloc -Wl,--wrap=calloc -Wl,--wrap=realloc -Wl,--wrap=_Znwj -Wl,--wrap=_Znaj)
+
+# The program's own start-up steps timed one by one, to see where a slow start goes.
+add_executable(stepbench ${bench_dir}/stepbench.cpp ${ZELMORA_RESOURCES})
+target_compile_options(stepbench PRIVATE ${ZELMORA_TEST_OPTIONS})
+target_link_libraries(stepbench PRIVATE zelmora_core)
+target_link_options(stepbench PRIVATE -static -static-libgcc -static-libstdc++)
