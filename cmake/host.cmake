@@ -31,7 +31,8 @@ ExternalProject_Add(win32
 set(ZELMORA_SESSION "${CMAKE_BINARY_DIR}/wine-session")
 set(WINE_RUN "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh" "${ZELMORA_SESSION}")
 add_test(NAME wine_session_start
-  COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" start "${ZELMORA_SESSION}" "${CMAKE_BINARY_DIR}/wineprefix")
+  COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" start "${ZELMORA_SESSION}" "${CMAKE_BINARY_DIR}/wineprefix"
+          "${ZELMORA_WIN32_DIR}/tests/win32/keeper.exe")
 add_test(NAME wine_session_stop
   COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" stop "${ZELMORA_SESSION}")
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
@@ -40,7 +41,7 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 # A test that runs under Wine: NAME, then the command and its arguments.
 function(zelmora_wine_test name)
   add_test(NAME ${name} COMMAND ${ARGN})
-  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK display
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK display TIMEOUT 900
     ENVIRONMENT "ZELMORA_SESSION=${ZELMORA_SESSION};ZELMORA_DIST=${ZELMORA_DIST_DIR};ZELMORA_WIN32=${ZELMORA_WIN32_DIR}")
 endfunction()
 

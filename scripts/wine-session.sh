@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts or stops what the Wine tests share: a 32-bit prefix, a virtual X display when
 # there is none, and a wineserver kept alive for the whole run.
-#   wine-session.sh start SESSION_DIR PREFIX_DIR
+#   wine-session.sh start SESSION_DIR PREFIX_DIR [KEEPER.exe]
 #   wine-session.sh stop SESSION_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -9,7 +9,7 @@ action="$1"
 session="$2"
 
 start_quietly() {
-  local prefix="$1" display="${ZELMORA_DISPLAY:-}"
+  local prefix="$1" keeper="${2:-}" display="${ZELMORA_DISPLAY:-}"
   "$here/wine-prefix.sh" "$prefix"
   if [ -z "$display" ]; then
     # A display of our own, so tests never type into the user's windows.
@@ -32,6 +32,12 @@ ENV
   # shellcheck disable=SC1091
   . "$session/env"
   wineserver -p
+  # Start Wine's desktop and services now, with this log as their output.
+  if [ -n "$keeper" ] && [ -f "$keeper" ]; then
+    wine "$keeper" &
+    echo $! >"$session/keeper.pid"
+  fi
+  wine cmd /c exit || true
   echo "Wine session on display $display, prefix $prefix"
 }
 
@@ -41,7 +47,7 @@ start)
   # What starts here outlives this script: none of it may hold the caller's output open,
   # or ctest waits for it forever. So it all writes to a log, shown afterwards.
   status=0
-  start_quietly "$3" </dev/null >"$session/start.log" 2>&1 || status=$?
+  start_quietly "$3" "${4:-}" </dev/null >"$session/start.log" 2>&1 || status=$?
   cat "$session/start.log"
   exit "$status"
   ;;
