@@ -1,4 +1,4 @@
-// Where the help file lies.
+// Where the help file lies, and the texts that name it.
 #include "help_path.h"
 
 #include "../sheet/duration.h"
