@@ -11,6 +11,12 @@ session="$2"
 start_quietly() {
   local prefix="$1" keeper="${2:-}" display="${ZELMORA_DISPLAY:-}"
   "$here/wine-prefix.sh" "$prefix"
+  # A wineserver left over from an interrupted run keeps its desktop on the old display.
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  if [ -f "$session/xvfb.pid" ]; then
+    kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
+    rm -f "$session/xvfb.pid"
+  fi
   if [ -z "$display" ]; then
     # A display of our own, so tests never type into the user's windows.
     for n in $(seq 90 140); do

@@ -15,10 +15,11 @@ CellColour ReadCellColour(HWND cell)
 // Sets the field's text only when it differs, so a keystroke repaints just what changed.
 static void Store(HWND mainWindow, int id, const char* text)
 {
+    HWND field = GetDlgItem(mainWindow, id);
     char shown[FieldTextSize];
-    GetDlgItemTextA(mainWindow, id, shown, FieldTextSize);
+    GetWindowTextA(field, shown, FieldTextSize);
     if (strcmp(shown, text) != 0)
-        SetDlgItemTextA(mainWindow, id, text);
+        SetWindowTextA(field, text);
 }
 
 void RecalcTotals(HWND mainWindow)
@@ -26,8 +27,10 @@ void RecalcTotals(HWND mainWindow)
     char cells[CellCount][FieldTextSize];
     int colour[CellCount];
     for (int i = 0; i < CellCount; ++i) {
-        GetDlgItemTextA(mainWindow, IDC_FIRST_CELL + i, cells[i], FieldTextSize);
-        colour[i] = ReadCellColour(GetDlgItem(mainWindow, IDC_FIRST_CELL + i));
+        // One look-up per cell: under Wine each GetDlgItem is a trip to the server.
+        HWND cell = GetDlgItem(mainWindow, IDC_FIRST_CELL + i);
+        GetWindowTextA(cell, cells[i], FieldTextSize);
+        colour[i] = ReadCellColour(cell);
     }
     TotalTexts totals;
     ComputeTotals(cells, colour, totals);

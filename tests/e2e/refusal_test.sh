@@ -40,6 +40,7 @@ starts() {  # NAME VERSION: the main window opens; closed again from outside
     sleep 0.1
   done
   expect "$2 opens the main window" "yes" "$([ -n "$window" ] && echo yes || echo no)"
+  if [ -z "$window" ]; then kill "$pid"; wait "$pid" || true; return; fi
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key alt+F4
   wait "$pid" || code=$?

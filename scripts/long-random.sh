@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The long random run of the main window: scripts/long-random.sh [EVENTS] [SEED]
+# (after a build; 100,000 events from seed 20261208 unless told otherwise).
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+build="$top/build"
+session="$build/random-session"
+"$top/scripts/wine-session.sh" start "$session" "$build/wineprefix-random" "$build/win32/tests/win32/keeper.exe" >/dev/null
+trap '"$top/scripts/wine-session.sh" stop "$session" >/dev/null' EXIT
+# shellcheck disable=SC1091
+. "$session/env"
+ZELMORA_EVENTS="${1:-100000}" ZELMORA_SEED="${2:-20261208}" \
+  wine "$build/win32/tests/win32/robustness_tests.exe" --gtest_filter='*Random*' </dev/null
