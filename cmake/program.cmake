@@ -40,7 +40,7 @@ set(ZELMORA_DEFINITIONS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRIC
 add_library(zelmora_core STATIC ${ZELMORA_PURE_SOURCES} ${ZELMORA_WINDOW_SOURCES})
 target_compile_definitions(zelmora_core PUBLIC ${ZELMORA_DEFINITIONS})
 target_compile_options(zelmora_core PRIVATE ${ZELMORA_WARNINGS} ${ZELMORA_CHARSET} ${ZELMORA_LEAN})
-target_link_libraries(zelmora_core PUBLIC comctl32 shell32 gdi32 user32 kernel32)
+target_link_libraries(zelmora_core PUBLIC comctl32 gdi32 user32 kernel32)
 
 # Resources are linked into every executable that needs them: the linker drops them from libraries.
 set(ZELMORA_RESOURCES ${CMAKE_SOURCE_DIR}/app/zelmora.rc)

@@ -28,6 +28,21 @@ static bool SystemFile(bool windowsFolder, const char* name, char (&path)[MAX_PA
     return true;
 }
 
+typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, const char*, const char*, const char*, const char*, INT);
+
+// The shell is loaded only when the viewer has to be started: at start-up it would cost
+// more than anything else the program does before its window shows.
+static ShellExecuteFunction ShellExecuteEntry()
+{
+    char path[MAX_PATH];
+    if (!SystemFile(false, "SHELL32.DLL", path))
+        return nullptr;
+    HMODULE shell = LoadLibraryA(path);
+    if (shell == nullptr)
+        return nullptr;
+    return reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
+}
+
 void LoadHtmlHelp()
 {
     char path[MAX_PATH];
@@ -67,8 +82,10 @@ void ShowHelp(int mapId)
     char parameters[HelpTextSize];
     char viewer[MAX_PATH];
     INT_PTR started = 0;
-    if (HelpViewerParameters(mapId, helpPath, parameters, sizeof parameters) && SystemFile(true, "hh.exe", viewer))
-        started = reinterpret_cast<INT_PTR>(ShellExecuteA(MainWindow, "open", viewer, parameters, "", SW_RESTORE));
+    ShellExecuteFunction shellExecute = ShellExecuteEntry();
+    if (shellExecute != nullptr && HelpViewerParameters(mapId, helpPath, parameters, sizeof parameters) &&
+        SystemFile(true, "hh.exe", viewer))
+        started = reinterpret_cast<INT_PTR>(shellExecute(MainWindow, "open", viewer, parameters, "", SW_RESTORE));
     if (started <= 32)
         MessageBoxA(MainWindow, "Просмотр справки невозможен", "Системная ошибка", MB_OK | MB_ICONEXCLAMATION);
 }

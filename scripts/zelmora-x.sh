@@ -42,8 +42,12 @@ zelmora_screenshot() {
 
 # Alt+F4, then the program's exit code.
 zelmora_close() {
-  xdotool key alt+F4
   local code=0
+  for _ in $(seq 20); do
+    xdotool key alt+F4
+    sleep 0.3
+    kill -0 "$ZELMORA_PID" 2>/dev/null || break
+  done
   wait "$ZELMORA_PID" || code=$?
   return "$code"
 }

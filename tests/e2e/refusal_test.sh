@@ -41,8 +41,13 @@ starts() {  # NAME VERSION: the main window opens; closed again from outside
   done
   expect "$2 opens the main window" "yes" "$([ -n "$window" ] && echo yes || echo no)"
   if [ -z "$window" ]; then kill "$pid"; wait "$pid" || true; return; fi
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key alt+F4
+  # A window that has only just appeared may miss the first keys: press again until it goes.
+  for _ in $(seq 20); do
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key alt+F4
+    sleep 0.5
+    kill -0 "$pid" 2>/dev/null || break
+  done
   wait "$pid" || code=$?
   expect "$2 exit code" "0" "$code"
 }
