@@ -119,10 +119,11 @@ static void CreateTotalsAndButtons(HWND window)
               ButtonPlaces[i].y, 21, 21);
 }
 
+// The window is not shown yet, so nothing needs redrawing: it all paints when it shows.
 static void SetFontOf(HWND window, int first, int last, HFONT font)
 {
     for (int id = first; id <= last; ++id)
-        SendDlgItemMessageA(window, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendDlgItemMessageA(window, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 static void SubclassButtons(HWND window)
@@ -140,7 +141,7 @@ static void SubclassCells(HWND window, int textTop)
     StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_FIRST_CELL), GWL_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         HWND cell = GetDlgItem(window, id);
-        SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), TRUE);
+        SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), FALSE);
         SetWindowLongA(cell, GWL_WNDPROC, reinterpret_cast<LONG>(CellEditProc));
         RECT text;
         SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
