@@ -21,16 +21,6 @@ HWND WINAPI RecordTopic(HWND, const char*, UINT, DWORD_PTR data)
     return nullptr;
 }
 
-std::string HelpFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    folder.erase(folder.rfind('\\'));
-    folder.erase(folder.rfind('\\') + 1);
-    return folder + "help";
-}
-
 HWND FocusOf(HWND dialog)
 {
     GUITHREADINFO info = {};

@@ -29,17 +29,6 @@ HWND WINAPI RecordHelpCall(HWND caller, const char* file, UINT command, DWORD_PT
     return nullptr;
 }
 
-// The help folder beside the folder of this program, as the program looks for it.
-std::string HelpFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    folder.erase(folder.rfind('\\'));
-    folder.erase(folder.rfind('\\') + 1);
-    return folder + "help";
-}
-
 class HelpTest : public MainWindowTest {
 protected:
     void SetUp() override

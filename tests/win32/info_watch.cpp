@@ -159,3 +159,13 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout)
     }
     return true;
 }
+
+std::string HelpFolder()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = path;
+    folder.erase(folder.rfind('\\'));
+    folder.erase(folder.rfind('\\') + 1);
+    return folder + "help";
+}

@@ -33,6 +33,9 @@ private:
     SeenBox seen;
 };
 
+// The help folder beside the folder of this program, as the program looks for it.
+std::string HelpFolder();
+
 // Dialog boxes of the thread that are visible now.
 std::vector<HWND> VisibleBoxes(DWORD thread);
 // The static texts of a box, as the box shows them.
