@@ -28,11 +28,16 @@ static const POINT ButtonPlaces[ButtonCount + 1] = {
     {464, 188}, {434, 203}, {404, 240}, {434, 240}, {464, 240},
 };
 
+// The controls made by the latest WM_CREATE, by identifier. Creation works on these handles
+// instead of asking for each control again: under Wine every GetDlgItem is a trip to the server.
+static HWND Made[IDC_MARK_RED_BUTTON + 1];
+
 static HWND Child(HWND window, const char* className, int id, const char* text, DWORD style, int x,
                   int y, int width, int height)
 {
-    return CreateWindowExA(0, className, text, style, x, y, width, height, window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    Made[id] = CreateWindowExA(0, className, text, style, x, y, width, height, window,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    return Made[id];
 }
 
 static HFONT MakeFont(const char* face, int height, int width, int weight, BYTE charset)
@@ -90,8 +95,7 @@ static void CreateCells(HWND window)
             SetRegion(cell, CreateRectRgn(0, 0, 70, 22));
         }
     }
-    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-        SetWindowLongA(GetDlgItem(window, id), GWL_USERDATA, 0);
+    // Every cell starts White: a new window's user data is already 0.
 }
 
 static void CreateTotalsAndButtons(HWND window)
@@ -120,33 +124,34 @@ static void CreateTotalsAndButtons(HWND window)
 }
 
 // The window is not shown yet, so nothing needs redrawing: it all paints when it shows.
-static void SetFontOf(HWND window, int first, int last, HFONT font)
+static void SetFontOf(int first, int last, HFONT font)
 {
     for (int id = first; id <= last; ++id)
-        SendDlgItemMessageA(window, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageA(Made[id], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-static void SubclassButtons(HWND window)
+static void SubclassButtons()
 {
-    StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON), GWL_WNDPROC));
+    StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(Made[IDC_WHITE_ONLY_BUTTON], GWL_WNDPROC));
     for (int i = 1; i <= ButtonCount; ++i) {
-        SendDlgItemMessageA(window, IDC_BUTTON_BASE + i, STM_SETIMAGE, IMAGE_BITMAP,
-                            reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
-        SetWindowLongA(GetDlgItem(window, IDC_BUTTON_BASE + i), GWL_WNDPROC, reinterpret_cast<LONG>(ButtonProc));
+        HWND button = Made[IDC_BUTTON_BASE + i];
+        SendMessageA(button, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
+        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(ButtonProc));
     }
 }
 
-static void SubclassCells(HWND window, int textTop)
+static void SubclassCells(int textTop)
 {
-    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_FIRST_CELL), GWL_WNDPROC));
+    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(Made[IDC_FIRST_CELL], GWL_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
-        HWND cell = GetDlgItem(window, id);
+        HWND cell = Made[id];
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), FALSE);
         SetWindowLongA(cell, GWL_WNDPROC, reinterpret_cast<LONG>(CellEditProc));
         RECT text;
         SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
         text.top = textTop;
-        SendMessageA(cell, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+        // Still hidden: the new text rectangle shows with the first paint, no redraw needed.
+        SendMessageA(cell, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&text));
     }
 }
 
@@ -169,16 +174,16 @@ void CreateMainWindowContents(HWND window)
     }
     CreateCells(window);
     CreateTotalsAndButtons(window);
-    SubclassButtons(window);
-    SubclassCells(window, textTop);
+    SubclassButtons();
+    SubclassCells(textTop);
 
-    SetFontOf(window, IDC_FIRST_CELL + IDC_LABEL_OFFSET, IDC_LAST_CELL + IDC_LABEL_OFFSET, LabelFont);
-    SetFontOf(window, IDC_SIGMA_BASE + 1, IDC_SIGMA_BASE + 4, SymbolFont);
-    SetFontOf(window, IDC_NUMBER_HEADER_BASE + 1, IDC_TOTALS_HEADER, LabelFont);
-    SetFontOf(window, IDC_COLOUR_SUM_BASE, IDC_COLUMN_TOTAL_BASE + 4, FigureFont);
+    SetFontOf(IDC_FIRST_CELL + IDC_LABEL_OFFSET, IDC_LAST_CELL + IDC_LABEL_OFFSET, LabelFont);
+    SetFontOf(IDC_SIGMA_BASE + 1, IDC_SIGMA_BASE + 4, SymbolFont);
+    SetFontOf(IDC_NUMBER_HEADER_BASE + 1, IDC_TOTALS_HEADER, LabelFont);
+    SetFontOf(IDC_COLOUR_SUM_BASE, IDC_COLUMN_TOTAL_BASE + 4, FigureFont);
 
     FocusedCellId = IDC_FIRST_CELL;
-    HWND first = GetDlgItem(window, IDC_FIRST_CELL);
+    HWND first = Made[IDC_FIRST_CELL];
     SetFocus(first);
     SendMessageA(first, EM_SETSEL, 1, 0);
 
