@@ -15,11 +15,11 @@
 
 enum { BoxTextSize = 1024 };
 
-static char BoxText[BoxTextSize + 1];  // the text gathered for the next box, zero-terminated
+static char BoxText[BoxTextSize + 1]; // the text gathered for the next box, zero-terminated
 static int BoxLength;
-static int EndingNumber;               // the error reported, which becomes the exit code
-static bool Ending;                    // the last box of the report is being gathered
-static volatile LONG Reporting;        // set by the first thread that reports an error
+static int EndingNumber;        // the error reported, which becomes the exit code
+static bool Ending;             // the last box of the report is being gathered
+static volatile LONG Reporting; // set by the first thread that reports an error
 static DWORD BoxThreadId;
 
 static DWORD WINAPI ShowBox(LPVOID)
@@ -89,19 +89,27 @@ static void PutHex(DWORD value)
 int ErrorNumberOfException(DWORD code)
 {
     switch (code) {
-    case EXCEPTION_ACCESS_VIOLATION: return AccessViolation;
-    case EXCEPTION_STACK_OVERFLOW: return StackOverflow;
+    case EXCEPTION_ACCESS_VIOLATION:
+        return AccessViolation;
+    case EXCEPTION_STACK_OVERFLOW:
+        return StackOverflow;
     case EXCEPTION_INT_DIVIDE_BY_ZERO:
-    case EXCEPTION_FLT_DIVIDE_BY_ZERO: return DivisionByZero;
-    case EXCEPTION_INT_OVERFLOW: return IntegerOverflow;
-    case EXCEPTION_FLT_OVERFLOW: return FloatOverflow;
-    case EXCEPTION_FLT_UNDERFLOW: return FloatUnderflow;
+    case EXCEPTION_FLT_DIVIDE_BY_ZERO:
+        return DivisionByZero;
+    case EXCEPTION_INT_OVERFLOW:
+        return IntegerOverflow;
+    case EXCEPTION_FLT_OVERFLOW:
+        return FloatOverflow;
+    case EXCEPTION_FLT_UNDERFLOW:
+        return FloatUnderflow;
     case EXCEPTION_FLT_INVALID_OPERATION:
     case EXCEPTION_FLT_STACK_CHECK:
     case EXCEPTION_FLT_DENORMAL_OPERAND:
-    case EXCEPTION_FLT_INEXACT_RESULT: return InvalidFloatOperation;
+    case EXCEPTION_FLT_INEXACT_RESULT:
+        return InvalidFloatOperation;
     case EXCEPTION_PRIV_INSTRUCTION:
-    case EXCEPTION_ILLEGAL_INSTRUCTION: return BadInstruction;
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+        return BadInstruction;
     }
     return BadInstruction;
 }

@@ -35,7 +35,7 @@
 #define IDM_EXIT 706
 #define IDM_HELP 711
 #define IDM_ABOUT 712
-#define IDM_COLOUR_WHITE 801  // 801 + CellColour
+#define IDM_COLOUR_WHITE 801 // 801 + CellColour
 #define IDM_COLOUR_BLUE 802
 #define IDM_COLOUR_RED 803
 

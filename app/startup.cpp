@@ -42,10 +42,10 @@ bool CheckWindowsVersion()
 bool LookUpMenuFunctions()
 {
     HMODULE user32 = GetModuleHandleA("User32");
-    GetMenuInfoEntry = reinterpret_cast<GetMenuInfoFunction>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetMenuInfo")));
-    SetMenuInfoEntry = reinterpret_cast<SetMenuInfoFunction>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetMenuInfo")));
+    GetMenuInfoEntry =
+        reinterpret_cast<GetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "GetMenuInfo")));
+    SetMenuInfoEntry =
+        reinterpret_cast<SetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "SetMenuInfo")));
     if (GetMenuInfoEntry == nullptr || SetMenuInfoEntry == nullptr) {
         Refuse("В библиотеке \"USER32.DLL\" не найдены функции, необходимые\r\n"
                "для работы программы \"Зельмора\" 2.0");
@@ -64,7 +64,7 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     windowClass.hbrBackground = BackgroundBrush;
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     windowClass.lpszClassName = ClassName;

@@ -8,7 +8,7 @@
 
 HtmlHelpFunction HtmlHelpEntry;
 
-enum { HelpContext = 0x000F };  // HH_HELP_CONTEXT
+enum { HelpContext = 0x000F }; // HH_HELP_CONTEXT
 
 // Room for the longest executable path with "help\zelmora.chm" put in its place,
 // and for that path inside the longest message or viewer command line.
@@ -28,7 +28,8 @@ static bool SystemFile(bool windowsFolder, const char* name, char (&path)[MAX_PA
     return true;
 }
 
-typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, const char*, const char*, const char*, const char*, INT);
+typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, const char*, const char*, const char*, const char*,
+                                                INT);
 
 // The shell is loaded only when the viewer has to be started: at start-up it would cost
 // more than anything else the program does before its window shows.
@@ -40,7 +41,8 @@ static ShellExecuteFunction ShellExecuteEntry()
     HMODULE shell = LoadLibraryA(path);
     if (shell == nullptr)
         return nullptr;
-    return reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
+    return reinterpret_cast<ShellExecuteFunction>(
+        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
 }
 
 void LoadHtmlHelp()
@@ -50,8 +52,8 @@ void LoadHtmlHelp()
         return;
     HMODULE library = LoadLibraryA(path);
     if (library != nullptr)
-        HtmlHelpEntry = reinterpret_cast<HtmlHelpFunction>(
-            reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
+        HtmlHelpEntry =
+            reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
 }
 
 static bool IsExistingFile(const char* path)
@@ -85,7 +87,9 @@ void ShowHelp(int mapId)
     ShellExecuteFunction shellExecute = ShellExecuteEntry();
     if (shellExecute != nullptr && HelpViewerParameters(mapId, helpPath, parameters, sizeof parameters) &&
         SystemFile(true, "hh.exe", viewer))
-        started = reinterpret_cast<INT_PTR>(shellExecute(MainWindow, "open", viewer, parameters, "", SW_RESTORE));
+        started =
+            reinterpret_cast<INT_PTR>(shellExecute(MainWindow, "open", viewer, parameters, "", SW_RESTORE));
     if (started <= 32)
-        MessageBoxA(MainWindow, "Просмотр справки невозможен", "Системная ошибка", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(MainWindow, "Просмотр справки невозможен", "Системная ошибка",
+                    MB_OK | MB_ICONEXCLAMATION);
 }

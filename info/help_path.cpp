@@ -36,7 +36,7 @@ bool HelpFilePath(const char* executablePath, char* helpPath, int size)
         return false;
     int length = Length(helpPath);
     if (length > 3) {
-        helpPath[length - 1] = '\0';  // drop the separator, then take the parent
+        helpPath[length - 1] = '\0'; // drop the separator, then take the parent
         DirectoryPart(helpPath, helpPath, size);
         length = Length(helpPath);
     }

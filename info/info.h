@@ -9,7 +9,7 @@ void CreateTooltips(HWND owner, HINSTANCE instance);
 void AddTooltip(HWND tool, const char* text, bool balloon);
 
 typedef HWND(WINAPI* HtmlHelpFunction)(HWND, const char*, UINT, DWORD_PTR);
-extern HtmlHelpFunction HtmlHelpEntry;  // HtmlHelpA of the engine; null when the engine is missing
+extern HtmlHelpFunction HtmlHelpEntry; // HtmlHelpA of the engine; null when the engine is missing
 
 // Loads the HTML Help engine when the system has it.
 void LoadHtmlHelp();

@@ -22,7 +22,7 @@ void CreateTooltips(HWND owner, HINSTANCE instance)
 void AddTooltip(HWND tool, const char* text, bool balloon)
 {
     TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;  // the record's first version, up to lpszText
+    info.cbSize = TTTOOLINFOA_V1_SIZE; // the record's first version, up to lpszText
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = tool;
     info.uId = reinterpret_cast<UINT_PTR>(tool);

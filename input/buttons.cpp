@@ -13,10 +13,14 @@ enum { StartDelay = 500, RepeatPeriod = 50 };
 static int RepeatKey(int k)
 {
     switch (k) {
-    case 1: return VK_UP;
-    case 2: return VK_PRIOR;
-    case 3: return VK_NEXT;
-    case 4: return VK_DOWN;
+    case 1:
+        return VK_UP;
+    case 2:
+        return VK_PRIOR;
+    case 3:
+        return VK_NEXT;
+    case 4:
+        return VK_DOWN;
     }
     return 0;
 }
@@ -51,15 +55,27 @@ static void Press(HWND button)
     SetCapture(button);
     ShowFace(id, ButtonFaceDown[id - IDC_BUTTON_BASE]);
     switch (id) {
-    case IDC_WHITE_ONLY_BUTTON: WhiteOnly(); break;
-    case IDC_RESET_BUTTON: ResetSheet(); break;
+    case IDC_WHITE_ONLY_BUTTON:
+        WhiteOnly();
+        break;
+    case IDC_RESET_BUTTON:
+        ResetSheet();
+        break;
     case IDC_UP_BUTTON:
     case IDC_LEFT_BUTTON:
     case IDC_RIGHT_BUTTON:
-    case IDC_DOWN_BUTTON: StartRepeat(id - 402); break;
-    case IDC_MARK_WHITE_BUTTON: MarkFocusedCell(White); break;
-    case IDC_MARK_BLUE_BUTTON: MarkFocusedCell(Blue); break;
-    case IDC_MARK_RED_BUTTON: MarkFocusedCell(Red); break;
+    case IDC_DOWN_BUTTON:
+        StartRepeat(id - 402);
+        break;
+    case IDC_MARK_WHITE_BUTTON:
+        MarkFocusedCell(White);
+        break;
+    case IDC_MARK_BLUE_BUTTON:
+        MarkFocusedCell(Blue);
+        break;
+    case IDC_MARK_RED_BUTTON:
+        MarkFocusedCell(Red);
+        break;
     }
 }
 

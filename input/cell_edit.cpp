@@ -85,8 +85,12 @@ static void KeyDown(HWND cell, int key)
     int id = GetDlgCtrlID(cell);
     bool control = IsHeld(VK_CONTROL);
     switch (key) {
-    case VK_RIGHT: StepRight(cell); break;
-    case VK_LEFT: StepLeft(cell); break;
+    case VK_RIGHT:
+        StepRight(cell);
+        break;
+    case VK_LEFT:
+        StepLeft(cell);
+        break;
     case VK_DELETE:
         if (control)
             WhiteOnly();
@@ -99,13 +103,27 @@ static void KeyDown(HWND cell, int key)
         else
             BackSpace(cell);
         break;
-    case VK_UP: FocusCell(Neighbour(cell, true), 0); break;
-    case VK_DOWN: FocusCell(Neighbour(cell, false), 0); break;
-    case VK_TAB: FocusCell(Neighbour(cell, IsHeld(VK_SHIFT)), 0); break;
-    case VK_PRIOR: FocusCell(CellById(CellToTheLeft(id)), 0); break;
-    case VK_NEXT: FocusCell(CellById(CellToTheRight(id)), 0); break;
-    case VK_HOME: FocusCell(CellById(control ? IDC_FIRST_CELL : FirstCellOfColumn(id)), 0); break;
-    case VK_END: FocusCell(CellById(control ? IDC_LAST_CELL : LastCellOfColumn(id)), 0); break;
+    case VK_UP:
+        FocusCell(Neighbour(cell, true), 0);
+        break;
+    case VK_DOWN:
+        FocusCell(Neighbour(cell, false), 0);
+        break;
+    case VK_TAB:
+        FocusCell(Neighbour(cell, IsHeld(VK_SHIFT)), 0);
+        break;
+    case VK_PRIOR:
+        FocusCell(CellById(CellToTheLeft(id)), 0);
+        break;
+    case VK_NEXT:
+        FocusCell(CellById(CellToTheRight(id)), 0);
+        break;
+    case VK_HOME:
+        FocusCell(CellById(control ? IDC_FIRST_CELL : FirstCellOfColumn(id)), 0);
+        break;
+    case VK_END:
+        FocusCell(CellById(control ? IDC_LAST_CELL : LastCellOfColumn(id)), 0);
+        break;
     case 'W':
         if (control)
             MarkFocusedCell(White);
@@ -176,7 +194,7 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         if (wParam == VK_BACK)
             return 0;
         break;
-    case WM_MBUTTONDOWN:  // Wine's edit control pastes the X selection on a middle click
+    case WM_MBUTTONDOWN: // Wine's edit control pastes the X selection on a middle click
     case WM_PASTE:
     case WM_CUT:
     case WM_CLEAR:

@@ -6,7 +6,7 @@ int RightStep(int selectionEnd)
     if (selectionEnd >= 5)
         return OtherCell;
     if (selectionEnd == 2)
-        return 3;  // over the colon
+        return 3; // over the colon
     return selectionEnd < 0 ? 0 : selectionEnd;
 }
 
@@ -15,7 +15,7 @@ int LeftStep(int selectionEnd)
     if (selectionEnd <= 1)
         return OtherCell;
     if (selectionEnd == 4)
-        return 1;  // over the colon
+        return 1; // over the colon
     if (selectionEnd > 5)
         return 3;
     return selectionEnd - 2;

@@ -17,7 +17,8 @@ static void Repaint(HWND cell)
 static bool IsCell(HWND window)
 {
     int id = GetDlgCtrlID(window);
-    return window != nullptr && GetParent(window) == MainWindow && id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL;
+    return window != nullptr && GetParent(window) == MainWindow && id >= IDC_FIRST_CELL &&
+           id <= IDC_LAST_CELL;
 }
 
 void MarkFocusedCell(CellColour colour)

@@ -14,9 +14,12 @@ static HBRUSH Paint(HDC dc, COLORREF background, COLORREF text, HBRUSH brush)
 static HBRUSH MarkColours(HDC dc, int mark)
 {
     switch (mark) {
-    case Blue: return Paint(dc, RGB(0, 0, 255), RGB(255, 255, 255), BlueBrush);
-    case Red: return Paint(dc, RGB(255, 0, 0), RGB(255, 255, 255), RedBrush);
-    default: return Paint(dc, RGB(255, 255, 255), RGB(0, 0, 0), WhiteBrush);
+    case Blue:
+        return Paint(dc, RGB(0, 0, 255), RGB(255, 255, 255), BlueBrush);
+    case Red:
+        return Paint(dc, RGB(255, 0, 0), RGB(255, 255, 255), RedBrush);
+    default:
+        return Paint(dc, RGB(255, 255, 255), RGB(0, 0, 0), WhiteBrush);
     }
 }
 

@@ -10,10 +10,7 @@ HBITMAP ButtonFaceUp[ButtonCount + 1];
 HBITMAP ButtonFaceDown[ButtonCount + 1];
 HICON ButtonGlyphs[ButtonCount + 1];
 
-static HBITMAP LoadBitmapNumber(int number)
-{
-    return LoadBitmapA(ProgramInstance, MAKEINTRESOURCEA(number));
-}
+static HBITMAP LoadBitmapNumber(int number) { return LoadBitmapA(ProgramInstance, MAKEINTRESOURCEA(number)); }
 
 static HICON LoadSmallIcon(int number)
 {
@@ -122,7 +119,4 @@ void ReloadImages()
                  reinterpret_cast<LPARAM>(LoadIconA(ProgramInstance, MAKEINTRESOURCEA(IDI_APP))));
 }
 
-void DeleteImages()
-{
-    DeleteTexturesAndFaces();
-}
+void DeleteImages() { DeleteTexturesAndFaces(); }

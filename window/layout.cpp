@@ -32,8 +32,8 @@ static const POINT ButtonPlaces[ButtonCount + 1] = {
 // instead of asking for each control again: under Wine every GetDlgItem is a trip to the server.
 static HWND Made[IDC_MARK_RED_BUTTON + 1];
 
-static HWND Child(HWND window, const char* className, int id, const char* text, DWORD style, int x,
-                  int y, int width, int height)
+static HWND Child(HWND window, const char* className, int id, const char* text, DWORD style, int x, int y,
+                  int width, int height)
 {
     Made[id] = CreateWindowExA(0, className, text, style, x, y, width, height, window,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
@@ -89,8 +89,8 @@ static void CreateCells(HWND window)
                   23 * row + 3, 25, 22);
         }
         for (int row = 1; row <= 10; ++row) {
-            HWND cell = Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle,
-                              97 * column - 68, 23 * row + 3, 70, 50);
+            HWND cell = Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle, 97 * column - 68,
+                              23 * row + 3, 70, 50);
             // Only the top 22 pixels show; the rest lies over the two cells below.
             SetRegion(cell, CreateRectRgn(0, 0, 70, 22));
         }
@@ -102,8 +102,8 @@ static void CreateTotalsAndButtons(HWND window)
 {
     for (int column = 1; column <= 4; ++column) {
         Child(window, "STATIC", IDC_SIGMA_BASE + column, "S", HeaderStyle, 97 * column - 94, 256, 25, 22);
-        Child(window, "STATIC", IDC_COLUMN_TOTAL_BASE + column, "000:00", TotalStyle, 97 * column - 68,
-              256, 70, 22);
+        Child(window, "STATIC", IDC_COLUMN_TOTAL_BASE + column, "000:00", TotalStyle, 97 * column - 68, 256,
+              70, 22);
     }
     Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", HeaderStyle, 394, 3, 100, 22);
     HWND frame = Child(window, "STATIC", IDC_TOTALS_FRAME, "", FrameStyle, 394, 25, 100, 104);
@@ -169,8 +169,10 @@ void CreateMainWindowContents(HWND window)
     int textTop = MeasureFigureFont();
 
     for (int column = 1; column <= 4; ++column) {
-        Child(window, "STATIC", IDC_NUMBER_HEADER_BASE + column, "№", HeaderStyle, 97 * column - 94, 3, 25, 22);
-        Child(window, "STATIC", IDC_TIME_HEADER_BASE + column, "Время", HeaderStyle, 97 * column - 68, 3, 70, 22);
+        Child(window, "STATIC", IDC_NUMBER_HEADER_BASE + column, "№", HeaderStyle, 97 * column - 94, 3, 25,
+              22);
+        Child(window, "STATIC", IDC_TIME_HEADER_BASE + column, "Время", HeaderStyle, 97 * column - 68, 3, 70,
+              22);
     }
     CreateCells(window);
     CreateTotalsAndButtons(window);
@@ -194,8 +196,8 @@ void CreateMainWindowContents(HWND window)
 
 void DeleteDrawingObjects()
 {
-    HGDIOBJ objects[] = {LabelFont,  SymbolFont, FigureFont, MenuBrush,   MenuBrushInverse, BackgroundBrush,
-                         WhiteBrush, BlueBrush,  RedBrush,   NavyBrush,   LavenderBrush};
+    HGDIOBJ objects[] = {LabelFont,  SymbolFont, FigureFont, MenuBrush, MenuBrushInverse, BackgroundBrush,
+                         WhiteBrush, BlueBrush,  RedBrush,   NavyBrush, LavenderBrush};
     for (HGDIOBJ object : objects)
         DeleteObject(object);
     LabelFont = SymbolFont = FigureFont = nullptr;

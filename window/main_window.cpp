@@ -13,19 +13,39 @@ static bool MenuBarDirty;
 static void OnCommand(HWND window, WORD command)
 {
     switch (command) {
-    case IDM_MARK_WHITE: MarkFocusedCell(White); break;
-    case IDM_MARK_BLUE: MarkFocusedCell(Blue); break;
-    case IDM_MARK_RED: MarkFocusedCell(Red); break;
-    case IDM_WHITE_ONLY: WhiteOnly(); break;
-    case IDM_RESET: ResetSheet(); break;
-    case IDM_EXIT: SendMessageA(window, WM_CLOSE, 0, 0); break;
-    case IDM_HELP: ShowHelp(10); break;
+    case IDM_MARK_WHITE:
+        MarkFocusedCell(White);
+        break;
+    case IDM_MARK_BLUE:
+        MarkFocusedCell(Blue);
+        break;
+    case IDM_MARK_RED:
+        MarkFocusedCell(Red);
+        break;
+    case IDM_WHITE_ONLY:
+        WhiteOnly();
+        break;
+    case IDM_RESET:
+        ResetSheet();
+        break;
+    case IDM_EXIT:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case IDM_HELP:
+        ShowHelp(10);
+        break;
     case IDM_ABOUT:
         DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
         break;
-    case IDM_COLOUR_WHITE: MarkFocusedCell(White); break;
-    case IDM_COLOUR_BLUE: MarkFocusedCell(Blue); break;
-    case IDM_COLOUR_RED: MarkFocusedCell(Red); break;
+    case IDM_COLOUR_WHITE:
+        MarkFocusedCell(White);
+        break;
+    case IDM_COLOUR_BLUE:
+        MarkFocusedCell(Blue);
+        break;
+    case IDM_COLOUR_RED:
+        MarkFocusedCell(Red);
+        break;
     }
 }
 
@@ -33,7 +53,7 @@ static void OnCommand(HWND window, WORD command)
 static void KeepClientSize(HWND window, WPARAM kind)
 {
     if (kind == SIZE_MINIMIZED)
-        return;  // a minimised window has no client area to correct
+        return; // a minimised window has no client area to correct
     RECT outer, client;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
@@ -111,9 +131,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         RepeatTick(static_cast<int>(wParam));
         return 0;
     case WM_CTLCOLOREDIT:
-        return reinterpret_cast<LRESULT>(CellColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return reinterpret_cast<LRESULT>(
+            CellColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<LRESULT>(StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return reinterpret_cast<LRESULT>(
+            StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

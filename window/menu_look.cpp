@@ -8,7 +8,7 @@
 
 static const UINT ColourItems[] = {IDM_COLOUR_WHITE, IDM_COLOUR_BLUE, IDM_COLOUR_RED};
 static const UINT MainItems[] = {IDM_MARK_WHITE, IDM_MARK_BLUE, IDM_MARK_RED, IDM_WHITE_ONLY,
-                                 IDM_RESET,      IDM_EXIT,      IDM_HELP,    IDM_ABOUT};
+                                 IDM_RESET,      IDM_EXIT,      IDM_HELP,     IDM_ABOUT};
 
 HBRUSH ChooseMenuBrush(HBRUSH plain, HBRUSH inverse)
 {
@@ -71,11 +71,23 @@ void DrawMenuItem(const DRAWITEMSTRUCT* item)
         return;
     }
     switch (id) {
-    case IDM_MARK_WHITE: DrawPicture(item, MenuIcons[1], 2); break;
-    case IDM_MARK_BLUE: DrawPicture(item, MenuIcons[2], 2); break;
-    case IDM_MARK_RED: DrawPicture(item, MenuIcons[3], 2); break;
-    case IDM_WHITE_ONLY: DrawPicture(item, MenuIcons[4], 2); break;
-    case IDM_RESET: DrawPicture(item, MenuIcons[5], 2); break;
-    case IDM_HELP: DrawPicture(item, MenuIcons[6], 2); break;
+    case IDM_MARK_WHITE:
+        DrawPicture(item, MenuIcons[1], 2);
+        break;
+    case IDM_MARK_BLUE:
+        DrawPicture(item, MenuIcons[2], 2);
+        break;
+    case IDM_MARK_RED:
+        DrawPicture(item, MenuIcons[3], 2);
+        break;
+    case IDM_WHITE_ONLY:
+        DrawPicture(item, MenuIcons[4], 2);
+        break;
+    case IDM_RESET:
+        DrawPicture(item, MenuIcons[5], 2);
+        break;
+    case IDM_HELP:
+        DrawPicture(item, MenuIcons[6], 2);
+        break;
     }
 }

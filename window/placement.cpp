@@ -1,8 +1,8 @@
 // Where the main window goes.
 #include "placement.h"
 
-void CentreInWorkArea(int workLeft, int workTop, int workRight, int workBottom, int width,
-                      int height, int& x, int& y)
+void CentreInWorkArea(int workLeft, int workTop, int workRight, int workBottom, int width, int height, int& x,
+                      int& y)
 {
     int workWidth = workRight - workLeft;
     int workHeight = workBottom - workTop;

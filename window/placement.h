@@ -10,7 +10,7 @@ const int DefaultPosition = static_cast<int>(0x80000000u);
 
 // Top-left corner of a width x height window centred in the work area; both
 // DefaultPosition when the work area is narrower or lower than the window.
-void CentreInWorkArea(int workLeft, int workTop, int workRight, int workBottom, int width,
-                      int height, int& x, int& y);
+void CentreInWorkArea(int workLeft, int workTop, int workRight, int workBottom, int width, int height, int& x,
+                      int& y);
 
 #endif

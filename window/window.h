@@ -9,16 +9,16 @@ enum { ButtonCount = 9, MenuIconCount = 8 };
 // Drawing objects, made when the main window is created and freed when it is destroyed.
 // The tables are indexed by button number or icon number from 1; element 0 is unused.
 extern HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
-extern HBITMAP MenuTexture;                         // the menu background texture
-extern HBITMAP MenuTextureInverse;                  // the same texture, every pixel inverted
-extern HBRUSH MenuBrush, MenuBrushInverse;          // pattern brushes of the two textures
-extern HICON MenuIcons[MenuIconCount + 1];          // icons 21..28
-extern HBITMAP ButtonFaceUp[ButtonCount + 1];       // released faces with their glyphs
-extern HBITMAP ButtonFaceDown[ButtonCount + 1];     // pressed faces with their glyphs
-extern HICON ButtonGlyphs[ButtonCount + 1];         // icons 31..39
+extern HBITMAP MenuTexture;                     // the menu background texture
+extern HBITMAP MenuTextureInverse;              // the same texture, every pixel inverted
+extern HBRUSH MenuBrush, MenuBrushInverse;      // pattern brushes of the two textures
+extern HICON MenuIcons[MenuIconCount + 1];      // icons 21..28
+extern HBITMAP ButtonFaceUp[ButtonCount + 1];   // released faces with their glyphs
+extern HBITMAP ButtonFaceDown[ButtonCount + 1]; // pressed faces with their glyphs
+extern HICON ButtonGlyphs[ButtonCount + 1];     // icons 31..39
 extern HFONT LabelFont, SymbolFont, FigureFont;
-extern int ColonWidth, DigitWidth;                  // pixels of FigureFont, measured once
-extern int FocusedCellId;                           // the cell that last had the focus
+extern int ColonWidth, DigitWidth; // pixels of FigureFont, measured once
+extern int FocusedCellId;          // the cell that last had the focus
 extern WNDPROC StandardEditProc, StandardStaticProc;
 extern HMENU MainMenu, ColourMenu;
 

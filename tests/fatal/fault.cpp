@@ -53,7 +53,7 @@ __attribute__((noinline)) void CallThrough(int levels, void (*fault)())
         fault();
     else
         CallThrough(levels - 1, fault);
-    PointerSink = nullptr;  // keeps the calls from becoming jumps
+    PointerSink = nullptr; // keeps the calls from becoming jumps
 }
 
 // The frame pointer is made worthless before the fault: the box must still come, without a stack.
@@ -84,8 +84,8 @@ void FaultInWindowProcedure()
     windowClass.lpszClassName = "FaultingWindow";
     RegisterClassA(&windowClass);
     // Shown and active, as the main window is: the box must come up over a window whose thread waits.
-    HWND window = CreateWindowA("FaultingWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowA("FaultingWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                nullptr, nullptr, windowClass.hInstance, nullptr);
     SetForegroundWindow(window);
     PostMessageA(window, WM_USER, 0, 0);
     MSG message;
@@ -155,7 +155,7 @@ void Fault(const char* kind)
         FaultInOtherThread();
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -169,5 +169,5 @@ int main(int argc, char** argv)
     std::printf("image 0x%08lX 0x%08lX\n", base, base + nt->OptionalHeader.SizeOfImage);
     std::fflush(stdout);
     Fault(argv[1]);
-    return 1;  // no fault happened
+    return 1; // no fault happened
 }

@@ -36,11 +36,11 @@ __attribute__((noinline)) int WalkHere(DWORD (&returns)[MaxCallStack])
 __attribute__((noinline)) int Nest(int levels, DWORD (&returns)[MaxCallStack])
 {
     int count = levels == 0 ? WalkHere(returns) : Nest(levels - 1, returns);
-    __asm__ volatile("" : : : "memory");  // no tail call: every level keeps its frame
+    __asm__ volatile("" : : : "memory"); // no tail call: every level keeps its frame
     return count;
 }
 
-}  // namespace
+} // namespace
 
 // Frames laid out in a local array, so they lie on this thread's stack.
 TEST(StackWalk, MadeUpChains)
@@ -60,7 +60,8 @@ TEST(StackWalk, MadeUpChains)
     };
     const Case cases[] = {
         {"three frames ending in a null frame pointer",
-         {{1, 0, 0x401010}, {2, 0, 0x401020}, {-1, 0, 0x401030}}, "00401010 00401020 00401030 "},
+         {{1, 0, 0x401010}, {2, 0, 0x401020}, {-1, 0, 0x401030}},
+         "00401010 00401020 00401030 "},
         {"a frame pointing at itself", {{0, 0, 0x401010}}, "00401010 "},
         {"a frame pointing back down the stack", {{1, 0, 0x401010}, {0, 0, 0x401020}}, "00401010 00401020 "},
         {"a frame pointer that is not aligned", {{1, 2, 0x401010}, {-1, 0, 0x401020}}, "00401010 "},

@@ -8,7 +8,8 @@ TEST(CellSteps, RightAndLeftFromEverySelectionEnd)
     const struct {
         int end, right, left;
     } cases[] = {
-        {0, 0, OtherCell}, {1, 1, OtherCell}, {2, 3, 0}, {3, 3, 1}, {4, 4, 1}, {5, OtherCell, 3}, {9, OtherCell, 3},
+        {0, 0, OtherCell}, {1, 1, OtherCell}, {2, 3, 0},         {3, 3, 1},
+        {4, 4, 1},         {5, OtherCell, 3}, {9, OtherCell, 3},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RightStep(c.end), c.right) << "E = " << c.end;

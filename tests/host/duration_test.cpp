@@ -12,8 +12,13 @@ TEST(IntToText, WritesDecimalWithoutLeadingZeros)
     const struct {
         int value;
         const char* text;
-    } cases[] = {{0, "0"}, {7, "7"}, {40, "40"}, {-5, "-5"}, {1006, "1006"},
-                 {INT_MAX, "2147483647"}, {INT_MIN, "-2147483648"}};
+    } cases[] = {{0, "0"},
+                 {7, "7"},
+                 {40, "40"},
+                 {-5, "-5"},
+                 {1006, "1006"},
+                 {INT_MAX, "2147483647"},
+                 {INT_MIN, "-2147483648"}};
     for (const auto& c : cases) {
         char text[IntTextSize];
         IntToText(c.value, text);
@@ -26,9 +31,20 @@ TEST(TextToIntOrZero, WholeTextOrZero)
     const struct {
         const char* text;
         int value;
-    } cases[] = {{"", 0},      {"07", 7},         {"59", 59},         {"5:", 0},          {":3", 0},
-                 {"  12", 12}, {"-4", -4},        {"+9", 9},          {"12 ", 0},         {"-", 0},
-                 {"a1", 0},    {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", 0},
+    } cases[] = {{"", 0},
+                 {"07", 7},
+                 {"59", 59},
+                 {"5:", 0},
+                 {":3", 0},
+                 {"  12", 12},
+                 {"-4", -4},
+                 {"+9", 9},
+                 {"12 ", 0},
+                 {"-", 0},
+                 {"a1", 0},
+                 {"2147483647", INT_MAX},
+                 {"-2147483648", INT_MIN},
+                 {"2147483648", 0},
                  {"99999999999999999999", 0}};
     for (const auto& c : cases)
         EXPECT_EQ(TextToIntOrZero(c.text), c.value) << '"' << c.text << '"';
@@ -39,7 +55,7 @@ TEST(ZeroPad, KeepsTheWidthAndTheLowDigits)
     const struct {
         int value, width;
         const char* text;
-    } cases[] = {{0, 3, "000"}, {18, 3, "018"}, {599, 3, "599"}, {2399, 4, "2399"},
+    } cases[] = {{0, 3, "000"}, {18, 3, "018"}, {599, 3, "599"},  {2399, 4, "2399"},
                  {5, 2, "05"},  {59, 2, "59"},  {1006, 3, "006"}, {60, 4, "0060"}};
     for (const auto& c : cases) {
         char text[FieldTextSize];
@@ -100,7 +116,7 @@ struct Sheet {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(ComputeTotals, WorkedSheets)
 {

@@ -92,8 +92,10 @@ TEST(HelpTexts, NeverWritePastTheirBuffer)
         const char* name;
         bool (*make)(const std::string&, char*, int);
     } texts[] = {
-        {"parameters", [](const std::string& p, char* out, int size) { return HelpViewerParameters(10, p.c_str(), out, size); }},
-        {"message", [](const std::string& p, char* out, int size) { return MissingHelpFileText(p.c_str(), out, size); }},
+        {"parameters", [](const std::string& p, char* out,
+                          int size) { return HelpViewerParameters(10, p.c_str(), out, size); }},
+        {"message",
+         [](const std::string& p, char* out, int size) { return MissingHelpFileText(p.c_str(), out, size); }},
     };
     for (const auto& t : texts) {
         SCOPED_TRACE(t.name);
@@ -106,7 +108,8 @@ TEST(HelpTexts, NeverWritePastTheirBuffer)
             std::memset(out, 'x', sizeof out);
             EXPECT_FALSE(t.make(path, out, size));
             EXPECT_STREQ(out, "");
-            EXPECT_EQ(std::string(out + 1, out + sizeof out).find_first_not_of('x', size - 1), std::string::npos)
+            EXPECT_EQ(std::string(out + 1, out + sizeof out).find_first_not_of('x', size - 1),
+                      std::string::npos)
                 << "written past the end";
         }
         char out[400];

@@ -5,7 +5,7 @@
 
 namespace {
 unsigned long Rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
-}  // namespace
+} // namespace
 
 TEST(MenuTexture, LightTextGetsTheInverseTexture)
 {
@@ -13,7 +13,7 @@ TEST(MenuTexture, LightTextGetsTheInverseTexture)
         int r, g, b, lightness;
         bool inverse;
     } cases[] = {
-        {0, 0, 0, 0, false},       {255, 255, 255, 255, true}, {128, 128, 128, 128, false},
+        {0, 0, 0, 0, false},        {255, 255, 255, 255, true}, {128, 128, 128, 128, false},
         {129, 129, 129, 129, true}, {2, 196, 116, 128, false},  {255, 0, 0, 76, false},
         {0, 255, 0, 150, true},     {0, 0, 255, 28, false},
     };

@@ -11,7 +11,7 @@
 namespace {
 
 std::vector<int> Topics;
-std::atomic<int> TopicCount{0};  // read by the watching thread
+std::atomic<int> TopicCount{0}; // read by the watching thread
 
 HWND WINAPI RecordTopic(HWND, const char*, UINT, DWORD_PTR data)
 {
@@ -30,7 +30,7 @@ HWND FocusOf(HWND dialog)
 }
 
 class AboutTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -138,10 +138,17 @@ TEST_F(AboutTest, ShowsTheTemplate)
         {"Static", 0xFFFF, 0x50000012, {5, 5, 145, 85}, ""},
         {"Static", 0xFFFF, 0x50000203, {10, 10, 35, 35}, nullptr},
         {"Static", 0xFFFF, 0x50000012, {10, 10, 35, 35}, ""},
-        {"Edit", 0xFFFF, 0x50000804, {50, 10, 95, 35},
+        {"Edit",
+         0xFFFF,
+         0x50000804,
+         {50, 10, 95, 35},
          "Зельмора\r\n(версия 2.0)\r\n© Мастерская Зельмора\r\nzelmora.example.ru"},
-        {"Edit", 0xFFFF, 0x50000805, {10, 50, 135, 34},
-         "Системные требования:\r\nWindows 98/ME/2000/XP,\r\nрекомендуемая цветовая палитра\r\n16 бит и выше"},
+        {"Edit",
+         0xFFFF,
+         0x50000805,
+         {10, 50, 135, 34},
+         "Системные требования:\r\nWindows 98/ME/2000/XP,\r\nрекомендуемая цветовая палитра\r\n16 бит и "
+         "выше"},
         {"Button", 1, 0x50010F01, {5, 95, 30, 14}, "ОК"},
         {"Button", 9, 0x50010F00, {40, 95, 110, 14}, "Лицензионное соглашение"},
     };
@@ -194,14 +201,15 @@ TEST_F(AboutTest, OkEnterEscAndTheCloseBoxCloseIt)
                 Sleep(20);
             closed = !IsWindow(d);
             if (!closed)
-                PostMessageA(d, WM_COMMAND, IDCANCEL, 0);  // so that the test goes on
+                PostMessageA(d, WM_COMMAND, IDCANCEL, 0); // so that the test goes on
         }));
         EXPECT_TRUE(closed);
         EXPECT_EQ(focus, IDOK) << "the default button has the focus";
         EXPECT_FALSE(IsWindow(dialog));
         EXPECT_TRUE(Topics.empty());
         EXPECT_TRUE(IsWindowEnabled(window));
-        EXPECT_EQ(Totals(), "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00") << "no other effect";
+        EXPECT_EQ(Totals(), "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00")
+            << "no other effect";
     }
 }
 
@@ -325,4 +333,4 @@ TEST_F(AboutTest, TheAcceleratorsRestWhileItIsOpen)
     EXPECT_EQ(Topics[0], -10);
 }
 
-}  // namespace
+} // namespace

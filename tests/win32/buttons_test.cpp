@@ -10,16 +10,19 @@ namespace {
 
 const LPARAM OnTheButton = MAKELPARAM(10, 10);
 
-}  // namespace
+} // namespace
 
 class ButtonTest : public MainWindowTest {
-protected:
+  protected:
     HBITMAP Face(int id) const
     {
         return reinterpret_cast<HBITMAP>(SendMessageA(Control(id), STM_GETIMAGE, IMAGE_BITMAP, 0));
     }
     void Press(int id) { EXPECT_EQ(SendMessageA(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, OnTheButton), 0); }
-    void Release(int id, LPARAM at = OnTheButton) { EXPECT_EQ(SendMessageA(Control(id), WM_LBUTTONUP, 0, at), 0); }
+    void Release(int id, LPARAM at = OnTheButton)
+    {
+        EXPECT_EQ(SendMessageA(Control(id), WM_LBUTTONUP, 0, at), 0);
+    }
     void Tick(int timer) { SendMessageA(window, WM_TIMER, timer, 0); }
     // KillTimer fails for a timer that does not exist; one that did is set again as it was.
     bool TimerRuns(int timer)
@@ -66,7 +69,7 @@ TEST_F(ButtonTest, ActionsHappenAtThePressAndLeaveTheFocus)
 {
     const struct {
         int button;
-        const char* totals;  // while held and after the release
+        const char* totals; // while held and after the release
         int focused, digit;
     } presses[] = {
         {401, "0006:00 0000:00 0000:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
@@ -100,7 +103,7 @@ TEST_F(ButtonTest, HoldingAnArrowRepeatsOnTheTimerTicks)
 {
     const struct {
         int button, from;
-        int moves[5];  // at the press, at the delay's tick, at three repeat ticks
+        int moves[5]; // at the press, at the delay's tick, at three repeat ticks
     } holds[] = {
         {403, 102, {101, 140, 139, 138, 137}},
         {404, 112, {102, 132, 122, 112, 102}},
@@ -180,17 +183,20 @@ TEST_F(ButtonTest, AHoldEndsHoweverTheButtonIsLetGo)
     } ends[] = {
         {"release", [](HWND, HWND) { SendMessageA(GetDlgItem(MainWindow, 406), WM_LBUTTONUP, 0, 0); }},
         {"capture released", [](HWND, HWND) { ReleaseCapture(); }},
-        {"capture taken", [](HWND, HWND other) {
+        {"capture taken",
+         [](HWND, HWND other) {
              SetCapture(other);
              ReleaseCapture();
          }},
         {"deactivated", [](HWND window, HWND) { SendMessageA(window, WM_ACTIVATE, WA_INACTIVE, 0); }},
-        {"another window activated", [](HWND window, HWND other) {
+        {"another window activated",
+         [](HWND window, HWND other) {
              SetActiveWindow(other);
              SetActiveWindow(window);
          }},
         {"cancel mode", [](HWND window, HWND) { SendMessageA(window, WM_CANCELMODE, 0, 0); }},
-        {"disabled", [](HWND window, HWND) {
+        {"disabled",
+         [](HWND window, HWND) {
              EnableWindow(window, FALSE);
              EnableWindow(window, TRUE);
          }},

@@ -13,7 +13,7 @@ namespace {
 // The menu is modal: a second thread waits for its popup window, notes where it stands and
 // presses keys in it, while the test's thread sits in the menu's own loop.
 class MenuWatch {
-public:
+  public:
     // keys: what to press once the menu is open; VK_ESCAPE alone closes it without a choice.
     explicit MenuWatch(std::vector<int> keys) : keys(std::move(keys)), ui(GetCurrentThreadId())
     {
@@ -39,7 +39,7 @@ public:
     int Opened() const { return Entered; }
     POINT TopLeft() const { return {rect.left, rect.top}; }
 
-private:
+  private:
     static LRESULT CALLBACK CountMenuLoops(int code, WPARAM wParam, LPARAM lParam)
     {
         const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
@@ -140,7 +140,7 @@ void RightClick(HWND cell, int x)
     SendMessageA(cell, WM_RBUTTONUP, 0, at);
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, ARightClickOpensTheMenuAtTheEndOfTheText)
 {

@@ -10,7 +10,7 @@ namespace {
 const COLORREF WhiteColour = RGB(255, 255, 255), BlackColour = RGB(0, 0, 0), BlueColour = RGB(0, 0, 255),
                RedColour = RGB(255, 0, 0), NavyColour = RGB(0, 0, 128), LavenderColour = RGB(225, 225, 255);
 
-}  // namespace
+} // namespace
 
 using ColoursTest = MainWindowTest;
 
@@ -23,7 +23,7 @@ TEST_F(ColoursTest, CellsWearTheColoursOfTheirMark)
         {White, WhiteColour, BlackColour}, {Blue, BlueColour, WhiteColour}, {Red, RedColour, WhiteColour},
         {7, WhiteColour, BlackColour},     {-1, WhiteColour, BlackColour},
     };
-    const int cell = 115;  // not the focused cell: no selection drawn in it
+    const int cell = 115; // not the focused cell: no selection drawn in it
     SetDlgItemTextA(window, cell, "12:34");
     for (const auto& c : cases) {
         SCOPED_TRACE("mark " + std::to_string(c.mark));
@@ -83,8 +83,10 @@ TEST_F(ColoursTest, ColourSumsKeepTheirColoursWithValues)
     const struct {
         int id;
         COLORREF background, text;
-    } fields[] = {{301, WhiteColour, BlackColour}, {302, BlueColour, WhiteColour},
-                  {303, RedColour, WhiteColour},   {304, NavyColour, WhiteColour},
+    } fields[] = {{301, WhiteColour, BlackColour},
+                  {302, BlueColour, WhiteColour},
+                  {303, RedColour, WhiteColour},
+                  {304, NavyColour, WhiteColour},
                   {305, NavyColour, WhiteColour}};
     for (const auto& f : fields) {
         SCOPED_TRACE("field " + std::to_string(f.id));

@@ -21,30 +21,30 @@ std::string HandSum(HWND window)
 
 struct Transition {
     int selected;
-    const char* action;  // a character to type, or "R", "L", "Del", "BS"
-    const char* text;    // cell 112 afterwards
-    const char* before;  // cell 111 afterwards
+    const char* action; // a character to type, or "R", "L", "Del", "BS"
+    const char* text;   // cell 112 afterwards
+    const char* before; // cell 111 afterwards
     int focused;
     int digit;
 };
 
 // Cell 112 holds 13:46 and cell 111 holds 55:55 before each row.
 const Transition Transitions[] = {
-    {0, "2", "23:46", "55:55", 112, 1},  {0, "7", "13:46", "55:55", 112, 0},
-    {0, "R", "13:46", "55:55", 112, 1},  {0, "L", "13:46", "55:55", 111, 4},
+    {0, "2", "23:46", "55:55", 112, 1},   {0, "7", "13:46", "55:55", 112, 0},
+    {0, "R", "13:46", "55:55", 112, 1},   {0, "L", "13:46", "55:55", 111, 4},
     {0, "Del", "03:46", "55:55", 112, 1}, {0, "BS", "13:46", "55:50", 111, 4},
-    {1, "2", "12:46", "55:55", 112, 3},  {1, "7", "17:46", "55:55", 112, 3},
-    {1, "R", "13:46", "55:55", 112, 3},  {1, "L", "13:46", "55:55", 112, 0},
+    {1, "2", "12:46", "55:55", 112, 3},   {1, "7", "17:46", "55:55", 112, 3},
+    {1, "R", "13:46", "55:55", 112, 3},   {1, "L", "13:46", "55:55", 112, 0},
     {1, "Del", "10:46", "55:55", 112, 3}, {1, "BS", "03:46", "55:55", 112, 0},
-    {3, "2", "13:26", "55:55", 112, 4},  {3, "7", "13:46", "55:55", 112, 3},
-    {3, "R", "13:46", "55:55", 112, 4},  {3, "L", "13:46", "55:55", 112, 1},
+    {3, "2", "13:26", "55:55", 112, 4},   {3, "7", "13:46", "55:55", 112, 3},
+    {3, "R", "13:46", "55:55", 112, 4},   {3, "L", "13:46", "55:55", 112, 1},
     {3, "Del", "13:06", "55:55", 112, 4}, {3, "BS", "10:46", "55:55", 112, 1},
-    {4, "2", "13:42", "55:55", 113, 0},  {4, "7", "13:47", "55:55", 113, 0},
-    {4, "R", "13:46", "55:55", 113, 0},  {4, "L", "13:46", "55:55", 112, 3},
+    {4, "2", "13:42", "55:55", 113, 0},   {4, "7", "13:47", "55:55", 113, 0},
+    {4, "R", "13:46", "55:55", 113, 0},   {4, "L", "13:46", "55:55", 112, 3},
     {4, "Del", "13:40", "55:55", 113, 0}, {4, "BS", "13:06", "55:55", 112, 3},
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, EveryTransitionOfTheEditor)
 {
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, CharactersOtherThanAllowedDigitsChangeNothing)
         EXPECT_EQ(Text(101), "12:34") << "character " << int(c);
         EXPECT_EQ(SelectedDigit(101), 0);
     }
-    EXPECT_EQ(Text(304), "0000:00");  // nothing was recomputed into view either
+    EXPECT_EQ(Text(304), "0000:00"); // nothing was recomputed into view either
 }
 
 TEST_F(MainWindowTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)

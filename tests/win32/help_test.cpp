@@ -30,7 +30,7 @@ HWND WINAPI RecordHelpCall(HWND caller, const char* file, UINT command, DWORD_PT
 }
 
 class HelpTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -140,14 +140,15 @@ TEST_F(HelpTest, TheRealEngineOpensTheHelpWindow)
     HWND help = nullptr;
     BoxWatch nothing(GetCurrentThreadId(), nullptr, nullptr, 1500);
     SendMessageA(window, WM_COMMAND, 711, 0);
-    EXPECT_TRUE(PumpUntil([&] { return (help = FindWindowA(nullptr, "Зельмора 2.0 — справка")) != nullptr; }, 5000));
+    EXPECT_TRUE(
+        PumpUntil([&] { return (help = FindWindowA(nullptr, "Зельмора 2.0 — справка")) != nullptr; }, 5000));
     EXPECT_FALSE(nothing.Result().found) << Describe(nothing.Result());
     if (help != nullptr) {
         EXPECT_EQ(GetWindow(help, GW_OWNER), nullptr);
         DWORD process = 0;
         GetWindowThreadProcessId(help, &process);
         EXPECT_EQ(process, GetCurrentProcessId()) << "shown by the engine, not by the viewer";
-        HtmlHelpEntry(nullptr, nullptr, 0x0012, 0);  // HH_CLOSE_ALL
+        HtmlHelpEntry(nullptr, nullptr, 0x0012, 0); // HH_CLOSE_ALL
         Pump();
     }
 }
@@ -159,7 +160,8 @@ TEST_F(HelpTest, WithoutTheEngineTheViewerIsStarted)
     BoxWatch nothing(GetCurrentThreadId(), nullptr, nullptr, 1500);
     ShowHelp(10);
     HWND help = nullptr;
-    EXPECT_TRUE(PumpUntil([&] { return (help = FindWindowA(nullptr, "Зельмора 2.0 — справка")) != nullptr; }, 10000));
+    EXPECT_TRUE(
+        PumpUntil([&] { return (help = FindWindowA(nullptr, "Зельмора 2.0 — справка")) != nullptr; }, 10000));
     EXPECT_FALSE(nothing.Result().found) << Describe(nothing.Result());
     if (help != nullptr) {
         DWORD process = 0;
@@ -174,4 +176,4 @@ TEST_F(HelpTest, WithoutTheEngineTheViewerIsStarted)
     }
 }
 
-}  // namespace
+} // namespace

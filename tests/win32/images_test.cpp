@@ -103,10 +103,10 @@ HBRUSH MenuBackground(HMENU menu)
     return info.hbrBack;
 }
 
-}  // namespace
+} // namespace
 
 class ImagesTest : public MainWindowTest {
-protected:
+  protected:
     HBITMAP Shown(int button) const
     {
         return reinterpret_cast<HBITMAP>(SendMessageA(Control(button), STM_GETIMAGE, IMAGE_BITMAP, 0));

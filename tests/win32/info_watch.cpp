@@ -59,7 +59,7 @@ BoxWatch::BoxWatch(DWORD thread, const char* caption, std::function<void(HWND)> 
         }
         if (!seen.found)
             return;
-        Sleep(100);  // let the box finish laying itself out
+        Sleep(100); // let the box finish laying itself out
         seen.caption = CaptionOf(seen.box);
         seen.owner = GetWindow(seen.box, GW_OWNER);
         EnumChildWindows(seen.box, ReadChild, reinterpret_cast<LPARAM>(&seen));

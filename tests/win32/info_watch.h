@@ -14,7 +14,7 @@ struct SeenBox {
     bool found = false;
     HWND box = nullptr;
     std::string caption;
-    std::vector<std::string> texts;  // the static texts, in order
+    std::vector<std::string> texts; // the static texts, in order
     HWND owner = nullptr;
     HICON icon = nullptr;
 };
@@ -22,13 +22,13 @@ struct SeenBox {
 // Waits on a thread of its own for a visible dialog box of the given thread, optionally
 // with the given caption, reads it and then acts on it: by default it presses OK.
 class BoxWatch {
-public:
+  public:
     BoxWatch(DWORD thread, const char* caption = nullptr, std::function<void(HWND)> act = nullptr,
              DWORD timeout = 10000);
     ~BoxWatch();
-    const SeenBox& Result();  // waits for the watch to end
+    const SeenBox& Result(); // waits for the watch to end
 
-private:
+  private:
     std::thread worker;
     SeenBox seen;
 };

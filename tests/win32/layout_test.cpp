@@ -44,7 +44,7 @@ int ChildCount(HWND window)
     return count;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
 {
@@ -110,7 +110,12 @@ TEST_F(MainWindowTest, RegionsDecideWhatThePointerReaches)
     EXPECT_EQ(at(464 + 20, 240 + 20), 409);
     EXPECT_EQ(at(394 + 50, 130 + 5), 200) << "between the holes the panel takes the press";
     EXPECT_EQ(at(405 + 39, 26 + 11), 301) << "the totals show through the frame's cut-out";
-    EXPECT_EQ(WindowFromPoint([&] { POINT p = {394 + 5, 25 + 50}; ClientToScreen(window, &p); return p; }()), window)
+    EXPECT_EQ(WindowFromPoint([&] {
+                  POINT p = {394 + 5, 25 + 50};
+                  ClientToScreen(window, &p);
+                  return p;
+              }()),
+              window)
         << "the frame has no SS_NOTIFY, so a press on it reaches the main window";
 }
 

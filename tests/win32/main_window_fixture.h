@@ -8,7 +8,7 @@
 #include <string>
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -24,11 +24,11 @@ MENUINFO InfoOf(HMENU menu)
 
 // Sets the menu text colour for the life of the object, as the control panel would.
 class MenuTextColour {
-public:
+  public:
     explicit MenuTextColour(COLORREF colour) : saved(GetSysColor(COLOR_MENUTEXT)) { Set(colour); }
     ~MenuTextColour() { Set(saved); }
 
-private:
+  private:
     static void Set(COLORREF colour)
     {
         INT element = COLOR_MENUTEXT;
@@ -37,10 +37,10 @@ private:
     COLORREF saved;
 };
 
-}  // namespace
+} // namespace
 
 class MenuLookTest : public MainWindowTest {
-protected:
+  protected:
     void TearDown() override
     {
         CheckMenuItem(ColourMenu, 801, MF_BYCOMMAND | MF_UNCHECKED);
@@ -110,8 +110,8 @@ TEST_F(MenuLookTest, MenuTextColourChoosesTheTexture)
         COLORREF text;
         bool inverse;
     } cases[] = {
-        {RGB(0, 0, 0), false},       {RGB(255, 255, 255), true}, {RGB(128, 128, 128), false},
-        {RGB(129, 129, 129), true},  {RGB(2, 196, 116), false},  {RGB(0, 255, 0), true},
+        {RGB(0, 0, 0), false},      {RGB(255, 255, 255), true}, {RGB(128, 128, 128), false},
+        {RGB(129, 129, 129), true}, {RGB(2, 196, 116), false},  {RGB(0, 255, 0), true},
     };
     HBRUSH plain = CreateSolidBrush(RGB(1, 1, 1)), inverse = CreateSolidBrush(RGB(2, 2, 2));
     for (const auto& c : cases) {
@@ -273,7 +273,7 @@ std::string Places(const std::vector<POINT>& places)
     return list;
 }
 
-}  // namespace
+} // namespace
 
 // The real popups, as the system draws them with the program's pictures.
 TEST_F(MenuLookTest, OpenMenusShowTheirPictures)
@@ -282,7 +282,7 @@ TEST_F(MenuLookTest, OpenMenusShowTheirPictures)
     SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     const struct {
         const char* name;
-        int popup;  // of the menu bar, or -1 for the colour menu
+        int popup; // of the menu bar, or -1 for the colour menu
         std::vector<int> once, twice;
     } menus[] = {
         {"Действия", 0, {21, 22, 23, 24, 25}, {}},
@@ -300,9 +300,11 @@ TEST_F(MenuLookTest, OpenMenusShowTheirPictures)
         Pump();
         ASSERT_TRUE(Menu.shown) << "the menu did not open";
         for (int icon : m.once)
-            EXPECT_EQ(Find(Menu.popup, icon).size(), 1u) << "icon " << icon << " at " << Places(Find(Menu.popup, icon));
+            EXPECT_EQ(Find(Menu.popup, icon).size(), 1u)
+                << "icon " << icon << " at " << Places(Find(Menu.popup, icon));
         for (int icon : m.twice)
-            EXPECT_EQ(Find(Menu.popup, icon).size(), 2u) << "icon " << icon << " at " << Places(Find(Menu.popup, icon));
+            EXPECT_EQ(Find(Menu.popup, icon).size(), 2u)
+                << "icon " << icon << " at " << Places(Find(Menu.popup, icon));
         if (m.popup < 0) {
             // The orange pointer stands before the blue item's own icon.
             std::vector<POINT> pointer = Find(Menu.popup, 27), blue = Find(Menu.popup, 22);

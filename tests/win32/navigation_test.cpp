@@ -13,18 +13,39 @@ struct Move {
 };
 
 const Move Moves[] = {
-    {101, VK_UP, false, false, 140},     {140, VK_DOWN, false, false, 101},   {110, VK_DOWN, false, false, 111},
-    {111, VK_UP, false, false, 110},     {125, VK_DOWN, false, false, 126},   {140, VK_TAB, false, false, 101},
-    {101, VK_TAB, false, true, 140},     {120, VK_TAB, false, false, 121},    {121, VK_TAB, false, true, 120},
-    {105, VK_PRIOR, false, false, 135},  {135, VK_NEXT, false, false, 105},   {118, VK_NEXT, false, false, 128},
-    {128, VK_PRIOR, false, false, 118},  {101, VK_PRIOR, false, false, 131},  {140, VK_NEXT, false, false, 110},
-    {120, VK_HOME, false, false, 111},   {113, VK_END, false, false, 120},    {101, VK_HOME, false, false, 101},
-    {110, VK_END, false, false, 110},    {131, VK_END, false, false, 140},    {140, VK_HOME, false, false, 131},
-    {113, VK_END, true, false, 140},     {127, VK_HOME, true, false, 101},    {101, VK_END, true, false, 140},
+    {101, VK_UP, false, false, 140},
+    {140, VK_DOWN, false, false, 101},
+    {110, VK_DOWN, false, false, 111},
+    {111, VK_UP, false, false, 110},
+    {125, VK_DOWN, false, false, 126},
+    {140, VK_TAB, false, false, 101},
+    {101, VK_TAB, false, true, 140},
+    {120, VK_TAB, false, false, 121},
+    {121, VK_TAB, false, true, 120},
+    {105, VK_PRIOR, false, false, 135},
+    {135, VK_NEXT, false, false, 105},
+    {118, VK_NEXT, false, false, 128},
+    {128, VK_PRIOR, false, false, 118},
+    {101, VK_PRIOR, false, false, 131},
+    {140, VK_NEXT, false, false, 110},
+    {120, VK_HOME, false, false, 111},
+    {113, VK_END, false, false, 120},
+    {101, VK_HOME, false, false, 101},
+    {110, VK_END, false, false, 110},
+    {131, VK_END, false, false, 140},
+    {140, VK_HOME, false, false, 131},
+    {113, VK_END, true, false, 140},
+    {127, VK_HOME, true, false, 101},
+    {101, VK_END, true, false, 140},
     // Modifiers a row does not name are not looked at.
-    {135, VK_NEXT, true, false, 105},    {105, VK_UP, false, true, 104},      {110, VK_DOWN, true, true, 111},
-    {105, VK_PRIOR, true, true, 135},    {113, VK_HOME, false, true, 111},    {130, VK_TAB, true, false, 131},
-    {131, VK_TAB, true, true, 130},      {113, VK_END, true, true, 140},
+    {135, VK_NEXT, true, false, 105},
+    {105, VK_UP, false, true, 104},
+    {110, VK_DOWN, true, true, 111},
+    {105, VK_PRIOR, true, true, 135},
+    {113, VK_HOME, false, true, 111},
+    {130, VK_TAB, true, false, 131},
+    {131, VK_TAB, true, true, 130},
+    {113, VK_END, true, true, 140},
 };
 
 std::string Describe(const Move& move)
@@ -33,7 +54,7 @@ std::string Describe(const Move& move)
            std::to_string(move.key) + " on " + std::to_string(move.from);
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, KeysMoveToTheTensOfMinutesOfTheTarget)
 {
@@ -82,8 +103,14 @@ TEST_F(MainWindowTest, TheWheelMovesOneCellPerMessage)
     const struct {
         int from, distance, to;
     } turns[] = {
-        {105, WHEEL_DELTA, 104},   {105, -WHEEL_DELTA, 106}, {101, WHEEL_DELTA, 140},      {140, -WHEEL_DELTA, 101},
-        {120, 3 * WHEEL_DELTA, 119}, {120, -5 * WHEEL_DELTA, 121}, {133, 1, 132}, {133, -1, 134},
+        {105, WHEEL_DELTA, 104},
+        {105, -WHEEL_DELTA, 106},
+        {101, WHEEL_DELTA, 140},
+        {140, -WHEEL_DELTA, 101},
+        {120, 3 * WHEEL_DELTA, 119},
+        {120, -5 * WHEEL_DELTA, 121},
+        {133, 1, 132},
+        {133, -1, 134},
     };
     for (const auto& turn : turns) {
         SCOPED_TRACE("distance " + std::to_string(turn.distance) + " on " + std::to_string(turn.from));
@@ -113,14 +140,14 @@ TEST_F(MainWindowTest, ControlShortcutsActOnTheCell)
     EXPECT_EQ(FocusedId(), 112);
     EXPECT_EQ(SelectedDigit(112), 0);
 
-    Key(VK_DELETE, true);  // WhiteOnly: the blue mark goes, the durations stay
+    Key(VK_DELETE, true); // WhiteOnly: the blue mark goes, the durations stay
     EXPECT_EQ(Mark(125), 0);
     EXPECT_EQ(Text(125), "05:00");
     EXPECT_EQ(Text(301), "0007:00");
     EXPECT_EQ(FocusedId(), 112);
 
     Key('R', true);
-    Key(VK_BACK, true);  // ResetSheet
+    Key(VK_BACK, true); // ResetSheet
     EXPECT_EQ(Text(112), "00:00");
     EXPECT_EQ(Text(125), "00:00");
     EXPECT_EQ(Mark(112), 0);
@@ -135,9 +162,11 @@ TEST_F(MainWindowTest, KeysWithoutAMeaningDoNothing)
         int key;
         bool control, shift;
     } keys[] = {
-        {'W', false, false}, {'B', false, false}, {'R', false, false}, {'B', false, true}, {'R', false, true},
-        {VK_RETURN, false, false}, {VK_ESCAPE, false, false}, {VK_INSERT, false, false}, {VK_INSERT, false, true},
-        {VK_F2, false, false}, {'A', true, false}, {'V', true, false}, {'Z', true, false}, {VK_SPACE, false, false},
+        {'W', false, false},       {'B', false, false},       {'R', false, false},
+        {'B', false, true},        {'R', false, true},        {VK_RETURN, false, false},
+        {VK_ESCAPE, false, false}, {VK_INSERT, false, false}, {VK_INSERT, false, true},
+        {VK_F2, false, false},     {'A', true, false},        {'V', true, false},
+        {'Z', true, false},        {VK_SPACE, false, false},
     };
     Put(123, "45:12");
     SetWindowLongA(Control(123), GWL_USERDATA, 1);

@@ -27,7 +27,7 @@ std::string Differences(const Picture& actual, const Picture& expected);
 
 // A 32-bit memory canvas; draw into dc, then Read() what is there.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height, COLORREF fill);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -35,7 +35,7 @@ public:
     HDC dc() const { return memory; }
     Picture Read() const;
 
-private:
+  private:
     int width, height;
     HDC memory;
     HBITMAP bitmap;

@@ -12,12 +12,12 @@
 
 namespace {
 
-const WORD Russian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);      // 0x0419
-const WORD RussianOnly = MAKELANGID(LANG_RUSSIAN, SUBLANG_NEUTRAL);  // 0x0019
+const WORD Russian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);     // 0x0419
+const WORD RussianOnly = MAKELANGID(LANG_RUSSIAN, SUBLANG_NEUTRAL); // 0x0019
 
-const LPCWSTR TypeBitmap = MAKEINTRESOURCEW(2), TypeIcon = MAKEINTRESOURCEW(3), TypeDialog = MAKEINTRESOURCEW(5),
-              TypeAccelerators = MAKEINTRESOURCEW(9), TypeIconGroup = MAKEINTRESOURCEW(14),
-              TypeManifest = MAKEINTRESOURCEW(24);
+const LPCWSTR TypeBitmap = MAKEINTRESOURCEW(2), TypeIcon = MAKEINTRESOURCEW(3),
+              TypeDialog = MAKEINTRESOURCEW(5), TypeAccelerators = MAKEINTRESOURCEW(9),
+              TypeIconGroup = MAKEINTRESOURCEW(14), TypeManifest = MAKEINTRESOURCEW(24);
 
 HMODULE Program()
 {
@@ -34,8 +34,7 @@ std::vector<BYTE> Raw(LPCWSTR type, int number, WORD language)
     return std::vector<BYTE>(data, data + SizeofResource(Program(), found));
 }
 
-template <typename T>
-T Read(const std::vector<BYTE>& data, size_t offset)
+template <typename T> T Read(const std::vector<BYTE>& data, size_t offset)
 {
     T value{};
     if (offset + sizeof value <= data.size())
@@ -55,15 +54,24 @@ std::string TypeName(LPCWSTR type)
     if (!IS_INTRESOURCE(type))
         return "named type";
     switch (reinterpret_cast<ULONG_PTR>(type)) {
-    case 2: return "BITMAP";
-    case 3: return "ICON";
-    case 4: return "MENU";
-    case 5: return "DIALOG";
-    case 6: return "STRING";
-    case 9: return "ACCELERATOR";
-    case 14: return "GROUP_ICON";
-    case 16: return "VERSION";
-    case 24: return "MANIFEST";
+    case 2:
+        return "BITMAP";
+    case 3:
+        return "ICON";
+    case 4:
+        return "MENU";
+    case 5:
+        return "DIALOG";
+    case 6:
+        return "STRING";
+    case 9:
+        return "ACCELERATOR";
+    case 14:
+        return "GROUP_ICON";
+    case 16:
+        return "VERSION";
+    case 24:
+        return "MANIFEST";
     }
     return "type " + std::to_string(reinterpret_cast<ULONG_PTR>(type));
 }
@@ -121,7 +129,7 @@ std::wstring ClassName(const std::wstring& stored)
     return upper;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Resources, EveryResourceByNumberAndLanguage)
 {
@@ -133,15 +141,18 @@ TEST(Resources, EveryResourceByNumberAndLanguage)
                                   [](const std::string& e) { return e.rfind("ICON ", 0) == 0; });
     EXPECT_EQ(images, 4u + 8u + 9u);
     found.erase(std::remove_if(found.begin(), found.end(),
-                               [](const std::string& e) { return e.rfind("ICON ", 0) == 0 && e.size() > 5 && e.substr(e.size() - 4) == "0419"; }),
+                               [](const std::string& e) {
+                                   return e.rfind("ICON ", 0) == 0 && e.size() > 5 &&
+                                          e.substr(e.size() - 4) == "0419";
+                               }),
                 found.end());
 
     std::vector<std::string> expected = {"DIALOG 5 0019", "GROUP_ICON 11 0419"};
     for (int n : {21, 22, 23, 24, 25, 26, 27, 28, 31, 32, 33, 34, 35, 36, 37, 38, 39})
         expected.push_back("GROUP_ICON " + std::to_string(n) + " 0419");
-    for (const char* e : {"BITMAP 41 0419", "BITMAP 42 0419", "BITMAP 43 0419", "STRING 4 0419", "STRING 5 0419",
-                          "MENU 700 0419", "MENU 800 0419", "ACCELERATOR 750 0419", "MANIFEST 1 0419",
-                          "VERSION 1 0419"})
+    for (const char* e :
+         {"BITMAP 41 0419", "BITMAP 42 0419", "BITMAP 43 0419", "STRING 4 0419", "STRING 5 0419",
+          "MENU 700 0419", "MENU 800 0419", "ACCELERATOR 750 0419", "MANIFEST 1 0419", "VERSION 1 0419"})
         expected.push_back(e);
     std::sort(found.begin(), found.end());
     std::sort(expected.begin(), expected.end());
@@ -159,9 +170,23 @@ TEST(Resources, IconGroupsAndTheirImages)
         std::vector<Image> images;
     } groups[] = {
         {11, {{32, 16, 4}, {16, 16, 4}, {32, 0, 8}, {16, 0, 8}}},
-        {21, small24}, {22, small24}, {23, small24}, {24, small24}, {25, small24}, {26, small24},
-        {27, small24}, {28, small24}, {31, small24}, {32, small24}, {33, small24}, {34, small24},
-        {35, small24}, {36, small24}, {37, small24}, {38, small24}, {39, small24},
+        {21, small24},
+        {22, small24},
+        {23, small24},
+        {24, small24},
+        {25, small24},
+        {26, small24},
+        {27, small24},
+        {28, small24},
+        {31, small24},
+        {32, small24},
+        {33, small24},
+        {34, small24},
+        {35, small24},
+        {36, small24},
+        {37, small24},
+        {38, small24},
+        {39, small24},
     };
     for (const auto& g : groups) {
         SCOPED_TRACE("icon group " + std::to_string(g.group));
@@ -207,15 +232,26 @@ TEST(Resources, BitmapsAndTheFaceEdges)
         int number, x, y;
         COLORREF colour;
     } pixels[] = {
-        {42, 0, 0, white}, {42, 19, 0, white}, {42, 0, 19, white}, {42, 20, 0, edge}, {42, 0, 20, edge},
-        {42, 20, 20, edge}, {42, 19, 19, RGB(196, 196, 255)}, {43, 0, 0, edge}, {43, 20, 0, white},
-        {43, 0, 20, white}, {43, 20, 20, white}, {43, 1, 1, RGB(196, 196, 255)},
+        {42, 0, 0, white},
+        {42, 19, 0, white},
+        {42, 0, 19, white},
+        {42, 20, 0, edge},
+        {42, 0, 20, edge},
+        {42, 20, 20, edge},
+        {42, 19, 19, RGB(196, 196, 255)},
+        {43, 0, 0, edge},
+        {43, 20, 0, white},
+        {43, 0, 20, white},
+        {43, 20, 20, white},
+        {43, 1, 1, RGB(196, 196, 255)},
     };
     for (const auto& p : pixels) {
-        SCOPED_TRACE("bitmap " + std::to_string(p.number) + " at " + std::to_string(p.x) + "," + std::to_string(p.y));
+        SCOPED_TRACE("bitmap " + std::to_string(p.number) + " at " + std::to_string(p.x) + "," +
+                     std::to_string(p.y));
         std::vector<BYTE> bitmap = Raw(TypeBitmap, p.number, Russian);
         size_t at = sizeof(BITMAPINFOHEADER) + (20 - p.y) * 64 + 3 * p.x;
-        EXPECT_EQ(RGB(Read<BYTE>(bitmap, at + 2), Read<BYTE>(bitmap, at + 1), Read<BYTE>(bitmap, at)), p.colour);
+        EXPECT_EQ(RGB(Read<BYTE>(bitmap, at + 2), Read<BYTE>(bitmap, at + 1), Read<BYTE>(bitmap, at)),
+                  p.colour);
     }
 }
 
@@ -242,14 +278,15 @@ TEST(Resources, AboutDialogUnderRussianWithoutSublanguage)
         WORD id;
         const wchar_t* type;
         short x, y, cx, cy;
-        std::wstring text;  // "#11": the resource number
+        std::wstring text; // "#11": the resource number
     } controls[] = {
         {0x50000012, 0xFFFF, L"STATIC", 5, 5, 145, 85, L""},
         {0x50000203, 0xFFFF, L"STATIC", 10, 10, 35, 35, L"#11"},
         {0x50000012, 0xFFFF, L"STATIC", 10, 10, 35, 35, L""},
         {0x50000804, 0xFFFF, L"EDIT", 50, 10, 95, 35, L"Зельмора\r\n(версия 2.0)\r\n"},
         {0x50000805, 0xFFFF, L"EDIT", 10, 50, 135, 34,
-         L"Системные требования:\r\nWindows 98/ME/2000/XP,\r\nрекомендуемая цветовая палитра\r\n16 бит и выше"},
+         L"Системные требования:\r\nWindows 98/ME/2000/XP,\r\nрекомендуемая цветовая палитра\r\n16 бит и "
+         L"выше"},
         {0x50010F01, 1, L"BUTTON", 5, 95, 30, 14, L"\x041E\x041A"},
         {0x50010F00, 9, L"BUTTON", 40, 95, 110, 14, L"Лицензионное соглашение"},
     };
@@ -309,7 +346,7 @@ std::wstring MenuLines(HMENU menu)
     return lines;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Resources, Menus)
 {
@@ -344,7 +381,7 @@ TEST(Resources, Accelerators)
     ASSERT_EQ(table.size(), 16u);
     const struct {
         WORD flags, key, command;
-    } entries[] = {{FVIRTKEY, VK_F1, 711}, {FVIRTKEY | FCONTROL | 0x80, VK_F1, 712}};  // 0x80: the last
+    } entries[] = {{FVIRTKEY, VK_F1, 711}, {FVIRTKEY | FCONTROL | 0x80, VK_F1, 712}}; // 0x80: the last
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE("entry " + std::to_string(i));
         EXPECT_EQ(Hex(Read<WORD>(table, 8 * i)), Hex(entries[i].flags));
@@ -398,7 +435,8 @@ TEST(Resources, ManifestAsksForCommonControls6)
              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>",
              "xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"",
              "<description>Zelmora</description>",
-             "<assemblyIdentity version=\"2.0.0.0\" processorArchitecture=\"X86\" name=\"Zelmora\" type=\"win32\"/>",
+             "<assemblyIdentity version=\"2.0.0.0\" processorArchitecture=\"X86\" name=\"Zelmora\" "
+             "type=\"win32\"/>",
              "type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
              "processorArchitecture=\"X86\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"",
          })
@@ -428,14 +466,15 @@ TEST(Resources, VersionRecord)
     EXPECT_EQ(fixed->dwFileDateMS | fixed->dwFileDateLS, 0u);
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0419);
     EXPECT_EQ(translation[1], 1251);
 
     const struct {
         const wchar_t* key;
-        std::wstring value;  // empty: the maker's own, only present
+        std::wstring value; // empty: the maker's own, only present
     } keys[] = {
         {L"FileDescription", L"Зельмора"}, {L"FileVersion", L"2.0.0.0"}, {L"ProductName", L"Зельмора"},
         {L"ProductVersion", L"2.0"},       {L"LegalCopyright", L""},     {L"OriginalFilename", L""},

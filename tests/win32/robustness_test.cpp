@@ -16,7 +16,7 @@ namespace {
 
 // SplitMix64: the same stream from the same seed on every compiler and library.
 class Random {
-public:
+  public:
     explicit Random(uint64_t seed) : state(seed) {}
     uint32_t Next()
     {
@@ -28,7 +28,7 @@ public:
     int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
 
-private:
+  private:
     uint64_t state;
 };
 
@@ -67,21 +67,36 @@ const char* KeyName(int key)
 {
     static char name[8];
     switch (key) {
-    case VK_LEFT: return "Left";
-    case VK_RIGHT: return "Right";
-    case VK_UP: return "Up";
-    case VK_DOWN: return "Down";
-    case VK_TAB: return "Tab";
-    case VK_PRIOR: return "PageUp";
-    case VK_NEXT: return "PageDown";
-    case VK_HOME: return "Home";
-    case VK_END: return "End";
-    case VK_DELETE: return "Delete";
-    case VK_BACK: return "BackSpace";
-    case VK_INSERT: return "Insert";
-    case VK_ESCAPE: return "Escape";
-    case VK_RETURN: return "Enter";
-    case VK_SPACE: return "Space";
+    case VK_LEFT:
+        return "Left";
+    case VK_RIGHT:
+        return "Right";
+    case VK_UP:
+        return "Up";
+    case VK_DOWN:
+        return "Down";
+    case VK_TAB:
+        return "Tab";
+    case VK_PRIOR:
+        return "PageUp";
+    case VK_NEXT:
+        return "PageDown";
+    case VK_HOME:
+        return "Home";
+    case VK_END:
+        return "End";
+    case VK_DELETE:
+        return "Delete";
+    case VK_BACK:
+        return "BackSpace";
+    case VK_INSERT:
+        return "Insert";
+    case VK_ESCAPE:
+        return "Escape";
+    case VK_RETURN:
+        return "Enter";
+    case VK_SPACE:
+        return "Space";
     }
     std::snprintf(name, sizeof name, "0x%02X", key);
     return name;
@@ -96,9 +111,10 @@ struct Counts {
     std::string Line() const
     {
         char line[200];
-        std::snprintf(line, sizeof line,
-                      "brushes %d, bitmaps %d, fonts %d, regions %d, pens %d, DCs %d; windows %d, menus %d, icons %d",
-                      brushes, bitmaps, fonts, regions, pens, dcs, windows, menus, icons);
+        std::snprintf(
+            line, sizeof line,
+            "brushes %d, bitmaps %d, fonts %d, regions %d, pens %d, DCs %d; windows %d, menus %d, icons %d",
+            brushes, bitmaps, fonts, regions, pens, dcs, windows, menus, icons);
         return line;
     }
 };
@@ -108,14 +124,26 @@ Counts CountObjects()
     Counts counts;
     for (UINT_PTR h = 0x20; h <= 0xFFFF; ++h) {
         switch (GetObjectType(reinterpret_cast<HGDIOBJ>(h))) {
-        case OBJ_BRUSH: ++counts.brushes; break;
-        case OBJ_BITMAP: ++counts.bitmaps; break;
-        case OBJ_FONT: ++counts.fonts; break;
-        case OBJ_REGION: ++counts.regions; break;
+        case OBJ_BRUSH:
+            ++counts.brushes;
+            break;
+        case OBJ_BITMAP:
+            ++counts.bitmaps;
+            break;
+        case OBJ_FONT:
+            ++counts.fonts;
+            break;
+        case OBJ_REGION:
+            ++counts.regions;
+            break;
         case OBJ_PEN:
-        case OBJ_EXTPEN: ++counts.pens; break;
+        case OBJ_EXTPEN:
+            ++counts.pens;
+            break;
         case OBJ_DC:
-        case OBJ_MEMDC: ++counts.dcs; break;
+        case OBJ_MEMDC:
+            ++counts.dcs;
+            break;
         }
     }
     // USER handles are even numbers from 0x20.
@@ -136,10 +164,10 @@ Counts CountObjects()
     return counts;
 }
 
-}  // namespace
+} // namespace
 
 class RobustnessTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -175,8 +203,8 @@ protected:
             marked[mark] = true;
             all += seconds;
         }
-        std::string expected = Minutes(colour[0], 4) + " " + Minutes(colour[1], 4) + " " + Minutes(colour[2], 4) +
-                               " " + Minutes(all, 4);
+        std::string expected = Minutes(colour[0], 4) + " " + Minutes(colour[1], 4) + " " +
+                               Minutes(colour[2], 4) + " " + Minutes(all, 4);
         for (int c = 0; c < 4; ++c)
             expected += " " + Minutes(column[c], 3);
         std::string shown;
@@ -193,7 +221,8 @@ protected:
             return "the focus is on window " + std::to_string(reinterpret_cast<UINT_PTR>(focus)) + " id " +
                    std::to_string(id);
         if (id != FocusedCellId)
-            return "the focus is on " + std::to_string(id) + " but FocusedCellId is " + std::to_string(FocusedCellId);
+            return "the focus is on " + std::to_string(id) + " but FocusedCellId is " +
+                   std::to_string(FocusedCellId);
         DWORD selection = static_cast<DWORD>(SendMessageA(focus, EM_GETSEL, 0, 0));
         int start = LOWORD(selection), end = HIWORD(selection);
         if (end - start != 1 || start == 2 || start > 4)
@@ -272,12 +301,11 @@ protected:
 
     std::string Keystroke(Random& random)
     {
-        static const int keys[] = {VK_LEFT,   VK_RIGHT, VK_UP,     VK_DOWN,   VK_TAB,    VK_PRIOR,
-                                   VK_NEXT,   VK_HOME,  VK_END,    VK_DELETE, VK_BACK,   VK_DELETE,
-                                   VK_BACK,   'W',      'B',       'R',       'W',       'B',
-                                   'R',       'A',      'C',       'V',       'X',       'Z',
-                                   '0',       '5',      '9',       VK_INSERT, VK_ESCAPE, VK_RETURN,
-                                   VK_SPACE,  VK_F2};
+        static const int keys[] = {VK_LEFT,   VK_RIGHT,  VK_UP,     VK_DOWN, VK_TAB,    VK_PRIOR, VK_NEXT,
+                                   VK_HOME,   VK_END,    VK_DELETE, VK_BACK, VK_DELETE, VK_BACK,  'W',
+                                   'B',       'R',       'W',       'B',     'R',       'A',      'C',
+                                   'V',       'X',       'Z',       '0',     '5',       '9',      VK_INSERT,
+                                   VK_ESCAPE, VK_RETURN, VK_SPACE,  VK_F2};
         int key = keys[random.Below(sizeof keys / sizeof keys[0])];
         // Ctrl is rare enough that a sheet fills up between the resets it brings.
         bool control = random.Chance(key == VK_BACK || key == VK_DELETE ? 8 : 35);
@@ -316,7 +344,7 @@ protected:
 
     std::string Tick(Random& random)
     {
-        int timer = random.Below(10);  // 0 and 9 belong to nobody
+        int timer = random.Below(10); // 0 and 9 belong to nobody
         SendMessageA(window, WM_TIMER, timer, 0);
         Pump();
         return "timer " + std::to_string(timer);
@@ -412,8 +440,8 @@ TEST_F(RobustnessTest, RandomStreamKeepsTheSheetSound)
     std::printf("%llu events from seed %llu in %lu ms: %d cells focused, largest total %s, "
                 "blue %s, red %s, %d events with a button held\n",
                 static_cast<unsigned long long>(events), static_cast<unsigned long long>(seed),
-                GetTickCount() - started, cellsVisited, Minutes(largestTotal, 4).c_str(), marked[1] ? "yes" : "no",
-                marked[2] ? "yes" : "no", held);
+                GetTickCount() - started, cellsVisited, Minutes(largestTotal, 4).c_str(),
+                marked[1] ? "yes" : "no", marked[2] ? "yes" : "no", held);
     if (events >= 1000) {
         EXPECT_EQ(cellsVisited, 40);
         EXPECT_GT(largestTotal, 0);
@@ -437,7 +465,7 @@ TEST_F(RobustnessTest, CountsSeeEveryKindOfObject)
     Counts made = CountObjects();
     Counts expected = before;
     ++expected.brushes, ++expected.fonts, ++expected.regions;
-    expected.bitmaps += 2;  // the icon keeps its mask as a bitmap of its own
+    expected.bitmaps += 2; // the icon keeps its mask as a bitmap of its own
     ++expected.menus, ++expected.windows, ++expected.icons;
     EXPECT_EQ(made.Line(), expected.Line());
     DeleteObject(brush);
@@ -481,7 +509,8 @@ TEST_F(RobustnessTest, NothingLeaksAcrossKeystrokesAndDisplayChanges)
     ReleaseMouse();
     Pump();
     Counts after = CountObjects();
-    std::printf("10000 keystrokes, %d colour changes and presses, %d display changes\nbefore: %s\nafter:  %s\n",
-                colourChanges, displayChanges, before.Line().c_str(), after.Line().c_str());
+    std::printf(
+        "10000 keystrokes, %d colour changes and presses, %d display changes\nbefore: %s\nafter:  %s\n",
+        colourChanges, displayChanges, before.Line().c_str(), after.Line().c_str());
     EXPECT_EQ(after.Line(), before.Line());
 }

@@ -9,7 +9,7 @@
 namespace {
 
 class TooltipsTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -108,7 +108,8 @@ TEST_F(TooltipsTest, TheToolsAndTheirTexts)
             ASSERT_TRUE(SendMessageA(t.tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info)));
             EXPECT_EQ(info.hwnd, t.tools[i].first) << "registered in this order";
             EXPECT_EQ(info.uId, reinterpret_cast<UINT_PTR>(t.tools[i].first));
-            EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
+            EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS),
+                      static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
             EXPECT_EQ(TipText(t.tip, t.tools[i].first), t.tools[i].second);
         }
     }
@@ -174,7 +175,8 @@ TEST_F(TooltipsTest, RestingOnAButtonShowsAPlainTipOnOneLine)
     MoveMouse(CentreOf(Control(406)));
     EXPECT_TRUE(PumpUntil(
         [&] {
-            return IsWindowVisible(plain) && SendMessageA(plain, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)) &&
+            return IsWindowVisible(plain) &&
+                   SendMessageA(plain, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)) &&
                    info.hwnd == Control(406);
         },
         3000));
@@ -188,8 +190,8 @@ TEST_F(TooltipsTest, OtherPlacesShowNothing)
         const char* place;
         POINT point;
     } places[] = {
-        {"cell 101", {40, 40}},         {"column total 305", {60, 266}}, {"track label 201", {12, 40}},
-        {"header 253", {444, 12}},      {"button panel", {398, 134}},    {"window surface", {495, 279}},
+        {"cell 101", {40, 40}},    {"column total 305", {60, 266}}, {"track label 201", {12, 40}},
+        {"header 253", {444, 12}}, {"button panel", {398, 134}},    {"window surface", {495, 279}},
     };
     for (const auto& p : places) {
         SCOPED_TRACE(p.place);
@@ -199,4 +201,4 @@ TEST_F(TooltipsTest, OtherPlacesShowNothing)
     }
 }
 
-}  // namespace
+} // namespace

@@ -25,10 +25,10 @@ std::string Ids(const std::vector<int>& ids)
     return line;
 }
 
-}  // namespace
+} // namespace
 
 class TotalsTest : public MainWindowTest {
-protected:
+  protected:
     void CountWrites()
     {
         for (int id = 301; id <= 308; ++id)
@@ -90,7 +90,7 @@ TEST_F(TotalsTest, ARunWritesOnlyTheFieldsWhoseTextChanged)
     EXPECT_EQ(Ids(Writes), "306 304 301 ");
 
     Writes.clear();
-    SendMessageA(window, WM_COMMAND, 703, 0);  // the same duration moves to the red sum
+    SendMessageA(window, WM_COMMAND, 703, 0); // the same duration moves to the red sum
     EXPECT_EQ(Ids(Writes), "301 303 ");
     EXPECT_EQ(Totals(), "0000:00 0000:00 0001:59 0001:59 000:00 001:59 000:00 000:00");
 

@@ -29,11 +29,31 @@ void* __real_calloc(size_t count, size_t size);
 void* __real_realloc(void* block, size_t size);
 void* __real__Znwj(size_t size);
 void* __real__Znaj(size_t size);
-void* __wrap_malloc(size_t size) { ++Allocations; return __real_malloc(size); }
-void* __wrap_calloc(size_t count, size_t size) { ++Allocations; return __real_calloc(count, size); }
-void* __wrap_realloc(void* block, size_t size) { ++Allocations; return __real_realloc(block, size); }
-void* __wrap__Znwj(size_t size) { ++Allocations; return __real__Znwj(size); }
-void* __wrap__Znaj(size_t size) { ++Allocations; return __real__Znaj(size); }
+void* __wrap_malloc(size_t size)
+{
+    ++Allocations;
+    return __real_malloc(size);
+}
+void* __wrap_calloc(size_t count, size_t size)
+{
+    ++Allocations;
+    return __real_calloc(count, size);
+}
+void* __wrap_realloc(void* block, size_t size)
+{
+    ++Allocations;
+    return __real_realloc(block, size);
+}
+void* __wrap__Znwj(size_t size)
+{
+    ++Allocations;
+    return __real__Znwj(size);
+}
+void* __wrap__Znaj(size_t size)
+{
+    ++Allocations;
+    return __real__Znaj(size);
+}
 }
 
 // Busy blocks and bytes in all of the process's heaps: what stays allocated.
@@ -83,7 +103,6 @@ static void Pump()
 static long Typed;
 
 static void TypeDigit() { SendMessageA(GetFocus(), WM_CHAR, '1' + Typed++ % 3, 1); }
-
 
 static void ReadAllFields()
 {
@@ -188,8 +207,8 @@ static bool CountAllocations(int count)
                 count, static_cast<double>(allocations) / count);
     // The sheet is back where it was after three passes, so every field text has its old length.
     if (before.walked && after.walked)
-        std::printf("heap: %ld busy blocks, %lld bytes before; %+ld blocks, %+lld bytes after\n", before.blocks,
-                    before.bytes, after.blocks - before.blocks, after.bytes - before.bytes);
+        std::printf("heap: %ld busy blocks, %lld bytes before; %+ld blocks, %+lld bytes after\n",
+                    before.blocks, before.bytes, after.blocks - before.blocks, after.bytes - before.bytes);
     else
         std::printf("heap: cannot be walked here\n");
     bool grew = before.walked && after.walked && after.blocks - before.blocks > count / 100;
@@ -252,13 +271,16 @@ int main(int argc, char** argv)
     }
 
     double key = Median(keystroke), read = Median(reads);
-    std::printf("keystroke: %.2f us per accepted digit (median of %d batches of %d)\n", key, batches, perBatch);
+    std::printf("keystroke: %.2f us per accepted digit (median of %d batches of %d)\n", key, batches,
+                perBatch);
     std::printf("reads: %.2f us per 48 GetDlgItemTextA\n", read);
     std::printf("keystroke ratio: %.2f (target under 2)\n", key / read);
-    std::printf("keystroke with repaint: %.2f us (%.2f x the reads)\n", Median(painted), Median(painted) / read);
-    std::printf("parts: edit control's own WM_CHAR %.2f us; selection step %.2f us; "
-                "recalculation without writes %.2f us; one total field write %.2f us x %.2f fields per keystroke\n",
-                Median(editChar), Median(step), Median(recalc), Median(write), fieldsChanged);
+    std::printf("keystroke with repaint: %.2f us (%.2f x the reads)\n", Median(painted),
+                Median(painted) / read);
+    std::printf(
+        "parts: edit control's own WM_CHAR %.2f us; selection step %.2f us; "
+        "recalculation without writes %.2f us; one total field write %.2f us x %.2f fields per keystroke\n",
+        Median(editChar), Median(step), Median(recalc), Median(write), fieldsChanged);
     std::printf("inside the recalculation: 40 GetDlgItem %.2f us; 40 mark reads %.2f us\n", Median(lookUps),
                 Median(marks));
     return CountAllocations(3 * 4 * CellCount) ? 0 : 1;

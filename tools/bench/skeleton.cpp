@@ -15,7 +15,8 @@ enum : DWORD {
 };
 
 static const POINT ButtonPlaces[9] = {
-    {404, 142}, {464, 142}, {434, 173}, {404, 188}, {464, 188}, {434, 203}, {404, 240}, {434, 240}, {464, 240},
+    {404, 142}, {464, 142}, {434, 173}, {404, 188}, {464, 188},
+    {434, 203}, {404, 240}, {434, 240}, {464, 240},
 };
 
 static void Child(HWND window, const char* className, int id, const char* text, DWORD style, int x, int y,
@@ -34,7 +35,8 @@ static void CreateControls(HWND window)
         Child(window, "STATIC", IDC_TIME_HEADER_BASE + column, "Время", HeaderStyle, x - 68, 3, 70, 22);
         for (int row = 1; row <= 10; ++row) {
             wsprintfA(number, "%d", 10 * (column - 1) + row);
-            Child(window, "STATIC", 190 + 10 * column + row, number, HeaderStyle, x - 94, 23 * row + 3, 25, 22);
+            Child(window, "STATIC", 190 + 10 * column + row, number, HeaderStyle, x - 94, 23 * row + 3, 25,
+                  22);
         }
         for (int row = 1; row <= 10; ++row)
             Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle, x - 68, 23 * row + 3, 70, 50);

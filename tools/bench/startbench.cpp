@@ -113,8 +113,8 @@ int main(int argc, char** argv)
         medians[i] = Median(times[i]);
         std::vector<double> sorted = times[i];
         std::sort(sorted.begin(), sorted.end());
-        std::printf("start-up %-14s median %7.1f ms  (fastest %.1f, slowest %.1f, %d runs)\n", BaseName(argv[2 + i]),
-                    medians[i], sorted.front(), sorted.back(), runs);
+        std::printf("start-up %-14s median %7.1f ms  (fastest %.1f, slowest %.1f, %d runs)\n",
+                    BaseName(argv[2 + i]), medians[i], sorted.front(), sorted.back(), runs);
     }
     // Starts that ran side by side share the machine's load of the moment: the median of
     // their ratios is steadier than the ratio of the medians when the load changes.

@@ -19,9 +19,10 @@ int main()
     FILETIME created, exited, kernel, user, now;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     GetSystemTimeAsFileTime(&now);
-    double sinceCreation = static_cast<double>((static_cast<ULONGLONG>(now.dwHighDateTime) << 32 | now.dwLowDateTime) -
-                                               (static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime)) /
-                           10000;
+    double sinceCreation =
+        static_cast<double>((static_cast<ULONGLONG>(now.dwHighDateTime) << 32 | now.dwLowDateTime) -
+                            (static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime)) /
+        10000;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     LARGE_INTEGER t[8];
     QueryPerformanceCounter(&t[0]);
@@ -44,10 +45,12 @@ int main()
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
     QueryPerformanceCounter(&t[7]);
-    std::printf("steps: to main %.1f checks %.1f class %.1f window %.1f htmlhelp %.1f show %.1f tooltips %.1f "
-                "first-messages %.1f\n",
-                sinceCreation, Milliseconds(t[0], t[1]), Milliseconds(t[1], t[2]), Milliseconds(t[2], t[3]),
-                Milliseconds(t[3], t[4]), Milliseconds(t[4], t[5]), Milliseconds(t[5], t[6]), Milliseconds(t[6], t[7]));
+    std::printf(
+        "steps: to main %.1f checks %.1f class %.1f window %.1f htmlhelp %.1f show %.1f tooltips %.1f "
+        "first-messages %.1f\n",
+        sinceCreation, Milliseconds(t[0], t[1]), Milliseconds(t[1], t[2]), Milliseconds(t[2], t[3]),
+        Milliseconds(t[3], t[4]), Milliseconds(t[4], t[5]), Milliseconds(t[5], t[6]),
+        Milliseconds(t[6], t[7]));
     DestroyWindow(MainWindow);
     return 0;
 }

@@ -85,7 +85,7 @@ int main(int argc, char** argv)
         std::fclose(out);
         return 1;
     }
-    Sleep(200);  // let the box finish laying itself out
+    Sleep(200); // let the box finish laying itself out
     char caption[512];
     GetWindowTextA(found.box, caption, sizeof caption);
     std::fprintf(out, "caption: %s\n", Utf8(caption).c_str());

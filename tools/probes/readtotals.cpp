@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     GetClientRect(window, &client);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
-    std::printf("\nfocus: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus), client.right,
-                client.bottom, origin.x, origin.y);
+    std::printf("\nfocus: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus),
+                client.right, client.bottom, origin.x, origin.y);
     return 0;
 }
