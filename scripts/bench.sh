@@ -5,6 +5,8 @@
 #   scripts/bench.sh [BUILD_DIR] [START_RUNS]
 # "steps" lines break the program's start-up down: from process creation to main, then
 # each start-up step, then the first messages (the first paint) until the queue is empty.
+# "requests" lines count the wineserver round trips of each step of the program and of the
+# skeleton, from a server trace: unlike the times they are the same on every run.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(mkdir -p "${1:-$top/build}" && cd "${1:-$top/build}" && pwd)"
@@ -37,3 +39,21 @@ echo "== start-up steps of the program, milliseconds (5 fresh processes)"
 for _ in 1 2 3 4 5; do
   timeout 120 wine "$(windows "$programs/stepbench.exe")" </dev/null | tr -d '\r'
 done
+echo "== wineserver requests of the start-up steps (stepbench.exe against bench_skeleton.exe once)"
+"$top/scripts/wine-session.sh" stop "$session" >/dev/null
+# Each traced program runs first in a session of its own: the server only traces for a
+# client that asks for it before others have come and gone. It writes the trace when it ends.
+trace_requests() {  # LABEL PROGRAM [ARGUMENT]: the program's server trace, in build/requests-LABEL.log
+  local label="$1" program="$2"
+  shift 2
+  "$top/scripts/wine-session.sh" start "$session" "$build/bench-prefix" >/dev/null
+  # (Its own error output must not be /dev/null: Wine then asks the server for no trace.)
+  WINEDEBUG=+server timeout 120 wine "$(windows "$programs/$program")" "$@" </dev/null >/dev/null \
+    2>"$build/requests-$label.stderr" || true
+  "$top/scripts/wine-session.sh" stop "$session" >/dev/null
+  cp "$session/start.log" "$build/requests-$label.log"
+}
+trace_requests zelmora stepbench.exe
+trace_requests bench_skeleton bench_skeleton.exe once
+python3 "$top/tools/bench/server_requests.py" "zelmora=$build/requests-zelmora.log" \
+  "bench_skeleton=$build/requests-bench_skeleton.log"

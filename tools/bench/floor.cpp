@@ -1,8 +1,18 @@
 // The floor programs' window and loop, shaped like the program's own.
 #include "floor.h"
 
-int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu)
+void MarkStep(const char* name)
 {
+    char atom[64];
+    wsprintfA(atom, "zelmora-step %s", name);
+    GlobalFindAtomA(atom);
+}
+
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu, const char* commandLine)
+{
+    bool once = lstrcmpA(commandLine, "once") == 0;
+    if (once)
+        MarkStep("main");
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -26,7 +36,18 @@ int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure,
                                   width, height, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;
+    if (once)
+        MarkStep("window");
     ShowWindow(window, SW_RESTORE);
+    if (once) {
+        MarkStep("show");
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        MarkStep("idle");
+        DestroyWindow(window);
+        return 0;
+    }
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

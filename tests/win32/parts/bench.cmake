@@ -22,7 +22,7 @@ target_link_options(keybench PRIVATE -static -static-libgcc -static-libstdc++
   -Wl,--wrap=malloc -Wl,--wrap=calloc -Wl,--wrap=realloc -Wl,--wrap=_Znwj -Wl,--wrap=_Znaj)
 
 # The program's own start-up steps timed one by one, to see where a slow start goes.
-add_executable(stepbench ${bench_dir}/stepbench.cpp ${ZELMORA_RESOURCES})
+add_executable(stepbench WIN32 ${bench_dir}/stepbench.cpp ${bench_dir}/floor.cpp ${ZELMORA_RESOURCES})
 target_compile_options(stepbench PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_link_libraries(stepbench PRIVATE zelmora_core)
 target_link_options(stepbench PRIVATE -static -static-libgcc -static-libstdc++)
