@@ -8,7 +8,8 @@ void MarkStep(const char* name)
     GlobalFindAtomA(atom);
 }
 
-int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu, const char* commandLine)
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu,
+                   const char* commandLine)
 {
     bool once = lstrcmpA(commandLine, "once") == 0;
     if (once)

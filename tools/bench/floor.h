@@ -9,7 +9,8 @@
 // program's client size, shows it and runs the loop; returns the process's exit code.
 // With the command line "once" it stops at the first empty queue instead of looping, and
 // marks its steps for the wineserver trace (see MarkStep).
-int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu, const char* commandLine);
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu,
+                   const char* commandLine);
 
 // Leaves a mark in a wineserver trace (WINEDEBUG=+server): one look-up of an atom named
 // "zelmora-step NAME", a request of its own that tools/bench/requests.py splits the trace at.
