@@ -17,7 +17,7 @@ import re
 import sys
 
 REQUEST = re.compile(r"^([0-9a-f]{4}): ([a-z_]+)\( (.*)$")
-MARK = re.compile(r'name=L"zelmora-step ([a-z-]+)"')
+MARK = re.compile(r'name=L"zelmora-step ([a-z0-9-]+)"')
 
 
 def marked_thread(lines):
