@@ -32,12 +32,23 @@ static void LoadMenuTextures()
     ReleaseDC(nullptr, screen);
 }
 
+// The faces are true-colour pictures, kept as they are in the file (a section of their own
+// each) rather than converted to the display's format: the same pixels on a true-colour
+// display, and under Wine a conversion costs trips to the server for every face and for
+// every glyph drawn on it. The 256-colour texture stays a display bitmap, so that
+// DSTINVERT inverts its colours and not its palette indices.
+static HBITMAP LoadFace(int number)
+{
+    return static_cast<HBITMAP>(
+        LoadImageA(ProgramInstance, MAKEINTRESOURCEA(number), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
 static void LoadButtonFaces()
 {
     for (int i = 1; i <= ButtonCount; ++i)
-        ButtonFaceUp[i] = LoadBitmapNumber(IDB_FACE_UP);
+        ButtonFaceUp[i] = LoadFace(IDB_FACE_UP);
     for (int i = 1; i <= ButtonCount; ++i)
-        ButtonFaceDown[i] = LoadBitmapNumber(IDB_FACE_DOWN);
+        ButtonFaceDown[i] = LoadFace(IDB_FACE_DOWN);
 }
 
 static void DrawGlyphOn(HDC memory, HBITMAP face, HICON glyph, int offset)
