@@ -1,0 +1,10 @@
+# Every C++ source keeps the one format of the root .clang-format.
+find_program(ZELMORA_CLANG_FORMAT clang-format)
+if(ZELMORA_CLANG_FORMAT)
+  set(format_sources)
+  foreach(folder app sheet window input info tests tools)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${folder}/*.cpp" "${CMAKE_SOURCE_DIR}/${folder}/*.h")
+    list(APPEND format_sources ${found})
+  endforeach()
+  add_test(NAME format COMMAND ${ZELMORA_CLANG_FORMAT} --dry-run --Werror ${format_sources})
+endif()
