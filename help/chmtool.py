@@ -260,6 +260,36 @@ def _encint(b, i):
             return v, i
 
 
+def _directory_chunks(data):
+    """Yields (offset, bytes) of every chunk of the directory that lists files (PMGL)."""
+    _, _, dir_off, _ = struct.unpack_from('<QQQQ', data, 0x38)
+    hlen, = struct.unpack_from('<I', data, dir_off + 8)
+    chunk, = struct.unpack_from('<I', data, dir_off + 0x10)
+    nchunks, = struct.unpack_from('<I', data, dir_off + 0x2C)
+    base = dir_off + hlen
+    for c in range(nchunks):
+        offset = base + c * chunk
+        cb = data[offset:offset + chunk]
+        if cb[:4] == b'PMGL':
+            yield offset, cb
+
+
+def _chunk_entries(cb):
+    """The [name, section, offset, length] entries of one PMGL chunk, in order."""
+    free, = struct.unpack_from('<I', cb, 4)
+    entries = []
+    i, end = 20, len(cb) - free
+    while i < end:
+        n, i = _encint(cb, i)
+        name = cb[i:i + n].decode('utf-8')
+        i += n
+        sec, i = _encint(cb, i)
+        off, i = _encint(cb, i)
+        ln, i = _encint(cb, i)
+        entries.append([name, sec, off, ln])
+    return entries
+
+
 class ChmFile:
     def __init__(self, data):
         self.data = data
@@ -274,24 +304,9 @@ class ChmFile:
             self.content_off = dir_off + dir_len
         if data[dir_off:dir_off + 4] != b'ITSP':
             raise ChmError('directory header (ITSP) missing')
-        hlen, = struct.unpack_from('<I', data, dir_off + 8)
-        chunk, = struct.unpack_from('<I', data, dir_off + 0x10)
-        nchunks, = struct.unpack_from('<I', data, dir_off + 0x2C)
         self.entries = {}
-        base = dir_off + hlen
-        for c in range(nchunks):
-            cb = data[base + c * chunk: base + (c + 1) * chunk]
-            if cb[:4] != b'PMGL':
-                continue
-            free, = struct.unpack_from('<I', cb, 4)
-            i, end = 20, chunk - free
-            while i < end:
-                n, i = _encint(cb, i)
-                name = cb[i:i + n].decode('utf-8')
-                i += n
-                sec, i = _encint(cb, i)
-                off, i = _encint(cb, i)
-                ln, i = _encint(cb, i)
+        for _, cb in _directory_chunks(data):
+            for name, sec, off, ln in _chunk_entries(cb):
                 self.entries[name] = (sec, off, ln)
         if not self.entries:
             raise ChmError('empty directory')
@@ -441,34 +456,16 @@ def fix_context(data, project_dir):
     new_off = len(d) - chm.content_off
     d += strings
 
-    _, _, dir_off, _ = struct.unpack_from('<QQQQ', data, 0x38)
-    hlen, = struct.unpack_from('<I', data, dir_off + 8)
-    chunk, = struct.unpack_from('<I', data, dir_off + 0x10)
-    nchunks, = struct.unpack_from('<I', data, dir_off + 0x2C)
-    base = dir_off + hlen
-    for c in range(nchunks):
-        cb = data[base + c * chunk: base + (c + 1) * chunk]
-        if cb[:4] != b'PMGL':
-            continue
-        free, = struct.unpack_from('<I', cb, 4)
-        entries = []
-        i, end = 20, chunk - free
-        while i < end:
-            n, i = _encint(cb, i)
-            name = cb[i:i + n].decode('utf-8')
-            i += n
-            sec, i = _encint(cb, i)
-            off, i = _encint(cb, i)
-            ln, i = _encint(cb, i)
-            entries.append([name, sec, off, ln])
+    for offset, cb in _directory_chunks(data):
+        entries = _chunk_entries(cb)
         if not any(e[0] == '/#STRINGS' for e in entries):
             continue
-        if _pmgl_chunk(cb[:20], entries, chunk) != cb:
+        if _pmgl_chunk(cb[:20], entries, len(cb)) != cb:
             raise ChmError('directory chunk layout not understood; not repairing')
         for e in entries:
             if e[0] == '/#STRINGS':
                 e[1], e[2], e[3] = 0, new_off, len(strings)
-        d[base + c * chunk: base + (c + 1) * chunk] = _pmgl_chunk(cb[:20], entries, chunk)
+        d[offset:offset + len(cb)] = _pmgl_chunk(cb[:20], entries, len(cb))
         break
     else:
         raise ChmError('#STRINGS not found in the directory')
