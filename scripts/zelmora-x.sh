@@ -1,19 +1,43 @@
 # Drives a running zelmora.exe on an X display with real input; sourced by the run
-# command's demonstration and by the end-to-end tests. Needs DISPLAY and the Wine
-# variables set, ZELMORA_EXE and ZELMORA_PROBE (readtotals.exe).
+# command's demonstration and by the end-to-end tests (through tests/e2e/lib.sh). Needs
+# DISPLAY and the Wine variables set, ZELMORA_EXE and ZELMORA_PROBE (readtotals.exe).
+
+# wait_until TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds, at
+# most TENTHS times; fails when it never did.
+wait_until() {
+  local tries="$1"
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_for_window TITLE-REGEX [TENTHS]: prints the X id of the first window whose whole
+# title matches, as soon as there is one; prints nothing when none came in time.
+wait_for_window() {
+  local id=
+  for _ in $(seq "${2:-200}"); do
+    id=$(xdotool search --name "^($1)\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
+# wait_for_exit PID [TENTHS]: true when the process has ended in time.
+wait_for_exit() {
+  wait_until "${2:-200}" eval "! kill -0 $1 2>/dev/null"
+}
 
 zelmora_start() {
   wine "$ZELMORA_EXE" </dev/null >"${1:-/dev/null}" 2>&1 &
   ZELMORA_PID=$!
-  ZELMORA_XID=
-  for _ in $(seq 200); do
-    ZELMORA_XID=$(xdotool search --name '^Зельмора$' 2>/dev/null | head -1) && [ -n "$ZELMORA_XID" ] && break
-    sleep 0.1
-  done
+  ZELMORA_XID=$(wait_for_window 'Зельмора')
   [ -n "$ZELMORA_XID" ] || { echo "zelmora.exe did not open its window" >&2; return 1; }
   # A fresh Wine desktop is still settling when the window appears: wait for the
   # program's own focus, then give the window the X focus for the keys.
-  for _ in $(seq 50); do [ "$(zelmora_read focus)" = 101 ] && break; sleep 0.1; done
+  wait_until 50 eval '[ "$(zelmora_read focus)" = 101 ]' || true
   sleep 0.5
   xdotool windowfocus --sync "$ZELMORA_XID" 2>/dev/null || true
 }
@@ -40,13 +64,12 @@ zelmora_screenshot() {
   /usr/bin/import -window root -display "$DISPLAY" "$1"
 }
 
-# Alt+F4, then the program's exit code.
+# Alt+F4 until the program has gone, then its exit code.
 zelmora_close() {
   local code=0
   for _ in $(seq 20); do
     xdotool key alt+F4
-    sleep 0.3
-    kill -0 "$ZELMORA_PID" 2>/dev/null || break
+    wait_for_exit "$ZELMORA_PID" 3 && break
   done
   wait "$ZELMORA_PID" || code=$?
   return "$code"

@@ -3,21 +3,16 @@
 # line when HTML Help is missing (hhctrl.ocx disabled for zelmora.exe alone), the licence
 # topic from the About dialog, a viewer that cannot start, and the engine's own window.
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck disable=SC1091
-. "$ZELMORA_SESSION/env"
-boxwatch="$ZELMORA_WIN32/tests/win32/boxwatch.exe"
-export ZELMORA_PROBE="$ZELMORA_WIN32/tests/win32/readtotals.exe"
-
 # A copy of the program in a folder with a blank in its name; its help folder lies beside bin.
 root="$ZELMORA_SESSION/info e2e"
+export ZELMORA_EXE="$root/bin/zelmora.exe"
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
+boxwatch="$ZELMORA_PROBES/boxwatch.exe"
 rm -rf "$root"
 mkdir -p "$root/bin"
 cp "$ZELMORA_DIST/bin/zelmora.exe" "$root/bin/"
-export ZELMORA_EXE="$root/bin/zelmora.exe"
 help_path="Z:${root//\//\\}\\help\\zelmora.chm"
-# shellcheck source=../../scripts/zelmora-x.sh
-. "$here/../../scripts/zelmora-x.sh"
 
 viewer="$WINEPREFIX/drive_c/windows/hh.exe"
 [ -f "$viewer.info-e2e" ] && mv -f "$viewer.info-e2e" "$viewer"  # left over from an interrupted run
@@ -29,11 +24,6 @@ cleanup() {
   [ -n "${ZELMORA_PID:-}" ] && kill "$ZELMORA_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
-
-failures=0
-expect() {
-  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
 
 # Command lines of the viewers started for this copy, as Wine shows them in /proc
 # (split at the blanks into NUL-separated words).
@@ -47,16 +37,14 @@ viewer_lines() {
 }
 wait_viewer() {
   local line
-  for _ in $(seq 300); do
-    line=$(viewer_lines | head -1)
-    [ -n "$line" ] && { echo "${line#* }"; return; }
-    sleep 0.1
-  done
+  wait_until 300 eval '[ -n "$(viewer_lines)" ]' || return 0
+  line=$(viewer_lines | head -1)
+  echo "${line#* }"
 }
 stop_viewers() {
   local pid
   for pid in $(viewer_lines | cut -d' ' -f1); do kill "$pid" 2>/dev/null || true; done
-  for _ in $(seq 50); do [ -z "$(viewer_lines)" ] && return; sleep 0.1; done
+  wait_until 50 eval '[ -z "$(viewer_lines)" ]' || true
 }
 # Makes the main window the active one with a click on the heading of the first column,
 # left of where the help window opens.
@@ -74,11 +62,7 @@ start() {
 close() {
   activate
   xdotool key alt+F4
-  for _ in $(seq 300); do
-    kill -0 "$ZELMORA_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill "$ZELMORA_PID" 2>/dev/null && echo "zelmora.exe did not end" >&2
+  wait_for_exit "$ZELMORA_PID" 300 || { kill "$ZELMORA_PID" 2>/dev/null; echo "zelmora.exe did not end" >&2; }
   local code=0
   wait "$ZELMORA_PID" || code=$?
   ZELMORA_PID=
@@ -107,11 +91,7 @@ wine reg add "$override" /v hhctrl.ocx /d '' /f </dev/null >/dev/null 2>&1
 start
 zelmora_keys F1
 expect "F1 starts the viewer" "C:\\windows\\hh.exe -mapid 10 $help_path" "$(wait_viewer)"
-title=
-for _ in $(seq 300); do
-  title=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$title" ] && break
-  sleep 0.1
-done
+title=$(wait_for_window 'Зельмора 2.0 — справка' 300)
 expect "the viewer opens the file with the unquoted path" "yes" "$([ -n "$title" ] && echo yes || echo no)"
 zelmora_screenshot "$ZELMORA_SESSION/info-viewer.png"
 stop_viewers
@@ -141,13 +121,9 @@ wine reg delete "$override" /f </dev/null >/dev/null 2>&1 || true
 # With HTML Help the program shows the help itself; no viewer program is started.
 start
 zelmora_keys F1
-title=
-for _ in $(seq 300); do
-  title=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$title" ] && break
-  sleep 0.1
-done
+title=$(wait_for_window 'Зельмора 2.0 — справка' 300)
 expect "the engine opens the help window" "yes" "$([ -n "$title" ] && echo yes || echo no)"
 expect "no viewer program" "" "$(viewer_lines)"
 close || true
 
-[ "$failures" -eq 0 ]
+finish

@@ -2,17 +2,8 @@
 # Resting the mouse on the shipped program's totals and buttons, seen on the screen: a
 # balloon wrapped narrow over a colour sum, a one-line tip at a button, nothing at a column total.
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck disable=SC1091
-. "$ZELMORA_SESSION/env"
-export ZELMORA_EXE="$ZELMORA_DIST/bin/zelmora.exe" ZELMORA_PROBE="$ZELMORA_WIN32/tests/win32/readtotals.exe"
-# shellcheck source=../../scripts/zelmora-x.sh
-. "$here/../../scripts/zelmora-x.sh"
-
-failures=0
-expect() {
-  if eval "$2"; then echo "ok: $1 ($3)"; else echo "FAIL: $1: $2 failed ($3)"; failures=$((failures + 1)); fi
-}
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
 
 zelmora_start "$ZELMORA_SESSION/info-hover.log"
 trap '[ -n "${ZELMORA_PID:-}" ] && kill "$ZELMORA_PID" 2>/dev/null || true' EXIT
@@ -45,26 +36,26 @@ zelmora_screenshot "$shots-none.png"
 # The white colour sum, 301: a balloon above it, no wider than its 111-pixel text and a frame.
 rest 444 37 balloon
 read -r pixels box <<<"$(changed 300 -100 300 140 balloon)"
-expect "a balloon at the colour sum" '[ "$pixels" -gt 1000 ]' "$pixels pixels, $box"
-expect "wrapped narrow" '[ "${box%x*}" -lt 160 ] && [ "${box#*x}" -gt 40 ]' "$box"
+expect_that "a balloon at the colour sum" '[ "$pixels" -gt 1000 ]' "$pixels pixels, $box"
+expect_that "wrapped narrow" '[ "${box%x*}" -lt 160 ] && [ "${box#*x}" -gt 40 ]' "$box"
 
 # The right-arrow button, 405: a plain tip on one line.
 rest 474 198 button
 read -r pixels box <<<"$(changed 400 190 97 91 button)"
-expect "a tip at the button" '[ "$pixels" -gt 300 ]' "$pixels pixels"
+expect_that "a tip at the button" '[ "$pixels" -gt 300 ]' "$pixels pixels"
 read -r pixels box <<<"$(changed 400 190 400 91 button)"
-expect "on one line" '[ "${box#*x}" -lt 30 ]' "$box"
+expect_that "on one line" '[ "${box#*x}" -lt 30 ]' "$box"
 
 # Column total 305: nothing.
 xdotool mousemove 5 5
 sleep 1
 rest 64 267 column
 read -r pixels box <<<"$(changed 0 180 400 150 column)"
-expect "nothing at a column total" '[ "$pixels" -eq 0 ]' "$pixels pixels"
+expect_that "nothing at a column total" '[ "$pixels" -eq 0 ]' "$pixels pixels"
 
 code=0
 zelmora_close || code=$?
 ZELMORA_PID=
-expect "exit code" '[ "$code" -eq 0 ]' "$code"
+expect_that "exit code" '[ "$code" -eq 0 ]' "$code"
 echo "screenshots: $shots-*.png"
-[ "$failures" -eq 0 ]
+finish

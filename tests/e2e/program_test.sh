@@ -1,17 +1,8 @@
 #!/usr/bin/env bash
 # The shipped zelmora.exe under Wine, driven with real X input and read from outside.
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck disable=SC1091
-. "$ZELMORA_SESSION/env"
-export ZELMORA_EXE="$ZELMORA_DIST/bin/zelmora.exe" ZELMORA_PROBE="$ZELMORA_WIN32/tests/win32/readtotals.exe"
-# shellcheck source=../../scripts/zelmora-x.sh
-. "$here/../../scripts/zelmora-x.sh"
-
-failures=0
-expect() {
-  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
 
 zelmora_start "$ZELMORA_SESSION/e2e-program.log"
 expect "client area" "497 x 281" "$(zelmora_read client)"
@@ -39,4 +30,4 @@ code=0
 zelmora_close || code=$?
 expect "exit code after Alt+F4" "0" "$code"
 echo "screenshot: $shot"
-[ "$failures" -eq 0 ]
+finish

@@ -2,15 +2,11 @@
 # Windows 95 and NT 4.0 get their own refusal; 98 and 2000 start. Wine reports the
 # version per program, so copies of the exe under other names get other versions.
 set -euo pipefail
-# shellcheck disable=SC1091
-. "$ZELMORA_SESSION/env"
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-watch="$ZELMORA_WIN32/tests/win32/boxwatch.exe"
-failures=0
-expect() {
-  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
+watch="$ZELMORA_PROBES/boxwatch.exe"
 
 as_version() {  # NAME VERSION: a copy of the exe that Wine runs as that Windows version
   cp "$ZELMORA_DIST/bin/zelmora.exe" "$work/$1.exe"
@@ -34,19 +30,15 @@ refusal() {  # NAME VERSION EXPECTED-TEXT
 starts() {  # NAME VERSION: the main window opens; closed again from outside
   as_version "$1" "$2"
   wine "$work/$1.exe" </dev/null >/dev/null 2>&1 &
-  local pid=$! code=0 window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --name '^Зельмора$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
+  local pid=$! code=0 window
+  window=$(wait_for_window 'Зельмора' 100)
   expect "$2 opens the main window" "yes" "$([ -n "$window" ] && echo yes || echo no)"
   if [ -z "$window" ]; then kill "$pid"; wait "$pid" || true; return; fi
   # A window that has only just appeared may miss the first keys: press again until it goes.
   for _ in $(seq 20); do
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool key alt+F4
-    sleep 0.5
-    kill -0 "$pid" 2>/dev/null || break
+    wait_for_exit "$pid" 5 && break
   done
   wait "$pid" || code=$?
   expect "$2 exit code" "0" "$code"
@@ -56,4 +48,4 @@ refusal zel95 win95 'Программа "Зельмора" 2.0\r\nне може�
 refusal zelnt4 nt40 'Программа "Зельмора" 2.0\r\nне может работать в Windows NT4'
 starts zel98 win98
 starts zel2k win2k
-[ "$failures" -eq 0 ]
+finish

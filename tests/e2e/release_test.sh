@@ -6,12 +6,9 @@
 # everything the installer made.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck disable=SC1091
-. "$ZELMORA_SESSION/env"
-boxwatch="$ZELMORA_WIN32/tests/win32/boxwatch.exe"
-export ZELMORA_PROBE="$ZELMORA_WIN32/tests/win32/readtotals.exe"
-# shellcheck source=../../scripts/zelmora-x.sh
-. "$here/../../scripts/zelmora-x.sh"
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+boxwatch="$ZELMORA_PROBES/boxwatch.exe"
 
 work="$ZELMORA_SESSION/release-e2e"
 rm -rf "$work"
@@ -19,11 +16,6 @@ mkdir -p "$work"
 "$here/../../release/package.sh" "$ZELMORA_DIST" "$work" >/dev/null
 zip="$work/zelmora-2.0.zip"
 setup="$work/zelmora-2.0-setup.exe"
-
-failures=0
-expect() {
-  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
 
 # The zip: the layout the help lookup expects, the built files, a Windows-1251 read-me.
 expect "zip: entries" "Zelmora/ Zelmora/bin/ Zelmora/bin/zelmora.exe Zelmora/help/ Zelmora/help/zelmora.chm Zelmora/readme.txt" \
@@ -70,8 +62,7 @@ pids_of() {
   done
 }
 wait_gone() {
-  for _ in $(seq 600); do [ -z "$(pids_of "$1")" ] && return 0; sleep 0.1; done
-  return 1
+  wait_until 600 eval '[ -z "$(pids_of "$1")" ]'
 }
 
 forget_install() {
@@ -121,26 +112,14 @@ expect "install: nothing removed from the registry" "" "$(removed "$work/registr
 # The program, started through its shortcut, runs from the installed folder and opens its
 # help on F1 rather than reporting the file missing.
 wine start /unix "$shortcut" </dev/null >"$work/start.log" 2>&1 &
-ZELMORA_PID=
-for _ in $(seq 200); do
-  ZELMORA_PID=$(pids_of "$installed_exe" | head -1) && [ -n "$ZELMORA_PID" ] && break
-  sleep 0.1
-done
-expect "the shortcut starts the installed program" yes "$([ -n "$ZELMORA_PID" ] && echo yes || echo no)"
-ZELMORA_XID=
-for _ in $(seq 200); do
-  ZELMORA_XID=$(xdotool search --name '^Зельмора$' 2>/dev/null | head -1) && [ -n "$ZELMORA_XID" ] && break
-  sleep 0.1
-done
-for _ in $(seq 50); do [ "$(zelmora_read focus)" = 101 ] && break; sleep 0.1; done
+wait_until 200 eval '[ -n "$(pids_of "$installed_exe")" ]' || true
+expect "the shortcut starts the installed program" yes "$([ -n "$(pids_of "$installed_exe")" ] && echo yes || echo no)"
+ZELMORA_XID=$(wait_for_window 'Зельмора')
+wait_until 50 eval '[ "$(zelmora_read focus)" = 101 ]' || true
 sleep 0.5
 xdotool windowfocus --sync "$ZELMORA_XID" 2>/dev/null || true
 zelmora_keys F1
-help_window=
-for _ in $(seq 100); do
-  help_window=$(xdotool search --name '^Зельмора 2.0 — справка$' 2>/dev/null | head -1) && [ -n "$help_window" ] && break
-  sleep 0.1
-done
+help_window=$(wait_for_window 'Зельмора 2.0 — справка' 100)
 expect "F1 opens the installed help" yes "$([ -n "$help_window" ] && echo yes || echo no)"
 box=0
 timeout 30 wine "$boxwatch" "$work/box.txt" 2000 </dev/null >/dev/null 2>&1 || box=$?
@@ -182,4 +161,4 @@ expect "uninstall: deletions at restart only in the copy's folder" "" "$(grep -v
 for folder in $left; do rm -rf "${drive:?}/$folder"; done
 [ -n "$pending" ] && wine reg delete "$session" /v PendingFileRenameOperations /f </dev/null >/dev/null 2>&1
 
-[ "$failures" -eq 0 ]
+finish

@@ -3,13 +3,11 @@
 # agreed form, read and closed by a watcher, and the error number is the exit code Linux sees.
 # Then the shipped program, faulted by a thread started in it from outside.
 set -uo pipefail
-# shellcheck disable=SC1091
-. "$ZELMORA_SESSION/env"
-probes="$ZELMORA_WIN32/tests/win32"
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
+probes="$ZELMORA_PROBES"
 work="$ZELMORA_SESSION/fatal"
 mkdir -p "$work"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # check_box NAME NUMBER EXIT BOXFILE MIN_LINES MAX_LINES IMAGE_BEGIN IMAGE_END IN_IMAGE [ADDRESS]
 # The box: caption "Error", one OK button, no icon, no owner, and the text
@@ -102,4 +100,4 @@ else
   wait "$program"
 fi
 
-[ "$failures" -eq 0 ]
+finish
