@@ -1,17 +1,7 @@
 // Fatal run-time errors: the exception filter, the heap-exhausted handler and the error box.
 #include "fatal.h"
 
-#include <float.h>
 #include <new>
-
-#ifdef _MSC_VER
-#include <intrin.h>
-#define RETURN_ADDRESS() _ReturnAddress()
-#define FRAME_ADDRESS() (static_cast<char*>(_AddressOfReturnAddress()) - 4)
-#else
-#define RETURN_ADDRESS() __builtin_return_address(0)
-#define FRAME_ADDRESS() __builtin_frame_address(0)
-#endif
 
 enum { BoxTextSize = 1024 };
 
@@ -117,14 +107,10 @@ int ErrorNumberOfException(DWORD code)
 // The calling thread's information block, which holds the bounds of its stack.
 static const NT_TIB* ThreadInformation()
 {
-#ifdef _MSC_VER
-    return reinterpret_cast<const NT_TIB*>(NtCurrentTeb());
-#else
     // NtCurrentTeb's own inline reading of fs:0x18 makes GCC warn of array bounds.
     const NT_TIB* tib;
     __asm__("movl %%fs:0x18, %0" : "=r"(tib));
     return tib;
-#endif
 }
 
 int WalkFramePointers(DWORD frame, DWORD (&returns)[MaxCallStack])
@@ -181,7 +167,7 @@ void EndWithFatalError(int number, DWORD address, DWORD frame)
 static LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception)
 {
     // An unmasked floating-point error may still be pending in the processor.
-    _fpreset();
+    __asm__ volatile("fninit");
     const EXCEPTION_RECORD* record = exception->ExceptionRecord;
     EndWithFatalError(ErrorNumberOfException(record->ExceptionCode),
                       reinterpret_cast<DWORD>(record->ExceptionAddress), exception->ContextRecord->Ebp);
@@ -191,8 +177,8 @@ static LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception)
 // inside operator new, with the stack of its caller.
 static void OnHeapExhausted()
 {
-    EndWithFatalError(HeapExhausted, reinterpret_cast<DWORD>(RETURN_ADDRESS()),
-                      *static_cast<const DWORD*>(FRAME_ADDRESS()));
+    EndWithFatalError(HeapExhausted, reinterpret_cast<DWORD>(__builtin_return_address(0)),
+                      *static_cast<const DWORD*>(__builtin_frame_address(0)));
 }
 
 void InstallFatalErrorHandler()

@@ -19,21 +19,15 @@ set(ZELMORA_WINDOW_SOURCES
   info/help.cpp
   info/about.cpp)
 
-if(MINGW)
-  set(ZELMORA_WARNINGS -Wall -Wextra)
-  # The program's own texts are Windows-1251, as the ANSI functions take them.
-  set(ZELMORA_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
-  set(ZELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-omit-frame-pointer)
-  # Subsystem and OS version 4.0, so the oldest systems load the file and can show their refusal.
-  set(ZELMORA_LINK -static -static-libgcc -static-libstdc++ -mwindows -s
-      -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
-      -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
-elseif(MSVC)
-  set(ZELMORA_WARNINGS /W4)
-  set(ZELMORA_CHARSET /source-charset:utf-8 /execution-charset:windows-1251)
-  set(ZELMORA_LEAN /GR-)
-  set(ZELMORA_LINK /SUBSYSTEM:WINDOWS)
-endif()
+set(ZELMORA_WARNINGS -Wall -Wextra)
+# The program's own texts are Windows-1251, as the ANSI functions take them.
+set(ZELMORA_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
+set(ZELMORA_LEAN -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-omit-frame-pointer)
+# Subsystem and OS version 4.0, so the oldest systems load the file and can show their refusal;
+# terminal-server aware, so that there the help viewer is looked for in the system's own folder.
+set(ZELMORA_LINK -static -static-libgcc -static-libstdc++ -mwindows -s
+    -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+    -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -Wl,--tsaware)
 
 set(ZELMORA_DEFINITIONS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
 
@@ -47,10 +41,23 @@ set(ZELMORA_RESOURCES ${CMAKE_SOURCE_DIR}/app/zelmora.rc)
 set_source_files_properties(${ZELMORA_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
 
+# A program linked without the C runtime: app/runtime.cpp gives it its entry point and the
+# little of a runtime it uses, the static libgcc the 64-bit division and the stack probe, so
+# that it imports system DLLs only. The link map lists every section it took in.
+set(ZELMORA_RUNTIME ${CMAKE_SOURCE_DIR}/app/runtime.cpp)
+# The runtime's memory functions must not be compiled into calls to themselves.
+set_source_files_properties(${ZELMORA_RUNTIME} PROPERTIES COMPILE_OPTIONS -fno-tree-loop-distribute-patterns)
+function(zelmora_without_runtime target)
+  target_sources(${target} PRIVATE ${ZELMORA_RUNTIME})
+  target_link_options(${target} PRIVATE ${ZELMORA_LINK} -nostdlib -Wl,-e,_ProgramStart
+    -Wl,-Map,${CMAKE_BINARY_DIR}/${target}.map)
+  target_link_libraries(${target} PRIVATE gcc kernel32 user32 gdi32 comctl32)
+endfunction()
+
 add_executable(zelmora WIN32 app/main.cpp ${ZELMORA_RESOURCES})
 target_compile_options(zelmora PRIVATE ${ZELMORA_WARNINGS} ${ZELMORA_CHARSET} ${ZELMORA_LEAN})
 target_link_libraries(zelmora PRIVATE zelmora_core)
-target_link_options(zelmora PRIVATE ${ZELMORA_LINK})
+zelmora_without_runtime(zelmora)
 set_target_properties(zelmora PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY "${ZELMORA_DIST_DIR}/bin"
   RUNTIME_OUTPUT_DIRECTORY_RELEASE "${ZELMORA_DIST_DIR}/bin"

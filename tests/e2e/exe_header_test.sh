@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# The exe imports only system DLLs and carries the header old systems need to load it.
-#   exe_header_test.sh path/to/zelmora.exe
+# The exe loads on every Windows it names: it imports only the four system DLLs that all of
+# them have (no C runtime DLL), has no global constructor (nothing runs them: the program has
+# no runtime start-up), and carries the header fields old and new systems look at.
+#   exe_header_test.sh path/to/zelmora.exe path/to/zelmora.map
 set -euo pipefail
 exe="$1"
+map="$2"
 header="$(i686-w64-mingw32-objdump -p "$exe")"
 failures=0
-allowed=" KERNEL32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL SHELL32.DLL MSVCRT.DLL "
-for dll in $(sed -n 's/^\tDLL Name: //p' <<<"$header" | tr '[:lower:]' '[:upper:]'); do
-  if [[ "$allowed" == *" $dll "* ]]; then echo "ok: imports $dll"; else echo "FAIL: imports $dll"; failures=$((failures + 1)); fi
-done
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+imports="$(sed -n 's/^\tDLL Name: //p' <<<"$header" | tr '[:lower:]' '[:upper:]' | sort | paste -sd' ')"
+[ "$imports" = "COMCTL32.DLL GDI32.DLL KERNEL32.DLL USER32.DLL" ] && echo "ok: imports $imports" ||
+  fail "imports '$imports', expected COMCTL32, GDI32, KERNEL32 and USER32 only"
+
+# Constructors, destructors and thread-local data would need start-up work that no longer runs.
+startup="$(grep -E '^ ?\.(ctors?|dtors?|init_array|fini_array|tls)(\.[^ ]*)? +0x[0-9a-f]+ +0x[0-9a-f]+ ' "$map" || true)"
+[ -z "$startup" ] && echo "ok: no constructors, destructors or thread-local data" ||
+  fail "sections that need start-up work: $startup"
+
 for field in MajorSubsystemVersion:4 MinorSubsystemVersion:0 MajorOSystemVersion:4 MinorOSystemVersion:0; do
   value="$(awk -v f="${field%%:*}" '$1 == f {print $2}' <<<"$header")"
-  if [ "$value" = "${field#*:}" ]; then echo "ok: $field"; else echo "FAIL: ${field%%:*} is $value"; failures=$((failures + 1)); fi
+  [ "$value" = "${field#*:}" ] && echo "ok: $field" || fail "${field%%:*} is $value"
 done
-grep -q 'Subsystem.*Windows GUI' <<<"$header" && echo "ok: GUI subsystem" || { echo "FAIL: not a GUI program"; failures=$((failures + 1)); }
+grep -q 'Subsystem.*Windows GUI' <<<"$header" && echo "ok: GUI subsystem" || fail "not a GUI program"
+characteristics="$(awk '$1 == "DllCharacteristics" {print $2}' <<<"$header")"
+(( 0x$characteristics & 0x8000 )) && echo "ok: terminal-server aware" || fail "not terminal-server aware ($characteristics)"
 echo "size: $(stat -c %s "$exe") bytes"
 [ "$failures" -eq 0 ]

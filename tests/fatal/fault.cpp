@@ -1,12 +1,10 @@
 // Installs the program's fatal-error handler and then commits the fault named on the command line:
 //   fault.exe KIND
 // Before the fault it prints "image 0xBASE 0xEND" (the bounds of this executable), so a watcher
-// can check that the call stack in the box points into the program.
+// can check that the call stack in the box points into the program. It is built as zelmora.exe
+// is, without the C runtime, so its faults take the program's own roads (operator new included).
 #include "../../app/fatal.h"
 
-#include <float.h>
-
-#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -17,10 +15,21 @@ volatile double Huge = 1e300, Tiny = 1e-300, FloatZero = 0.0;
 volatile double FloatSink;
 void* volatile PointerSink;
 
-void Unmask(unsigned int exception)
+// Exception mask bits of the x87 control word.
+enum : unsigned short {
+    InvalidMask = 0x01,
+    ZeroDivideMask = 0x04,
+    OverflowMask = 0x08,
+    UnderflowMask = 0x10
+};
+
+// Clears pending floating-point exceptions and unmasks one of them.
+void Unmask(unsigned short exception)
 {
-    _clearfp();
-    _controlfp(_MCW_EM & ~exception, _MCW_EM);
+    unsigned short control;
+    __asm__ volatile("fnclex\n\tfnstcw %0" : "=m"(control));
+    control = static_cast<unsigned short>(control & ~exception);
+    __asm__ volatile("fldcw %0" : : "m"(control));
 }
 
 // The processor computes with more range than a double: overflow and underflow happen when the
@@ -118,19 +127,19 @@ void Fault(const char* kind)
     else if (strcmp(kind, "into") == 0)
         __asm__ volatile("movl $0x7fffffff, %%eax\n\taddl $1, %%eax\n\tinto" : : : "eax", "cc");
     else if (strcmp(kind, "fltdiv") == 0) {
-        Unmask(_EM_ZERODIVIDE);
+        Unmask(ZeroDivideMask);
         FloatSink = 1.0 / FloatZero;
         WaitForFloatingPoint();
     } else if (strcmp(kind, "fltover") == 0) {
-        Unmask(_EM_OVERFLOW);
+        Unmask(OverflowMask);
         FloatSink = Huge * Huge;
         WaitForFloatingPoint();
     } else if (strcmp(kind, "fltunder") == 0) {
-        Unmask(_EM_UNDERFLOW);
+        Unmask(UnderflowMask);
         FloatSink = Tiny * Tiny;
         WaitForFloatingPoint();
     } else if (strcmp(kind, "fltinvalid") == 0) {
-        Unmask(_EM_INVALID);
+        Unmask(InvalidMask);
         FloatSink = FloatZero / FloatZero;
         WaitForFloatingPoint();
     } else if (strcmp(kind, "privileged") == 0)
@@ -155,19 +164,30 @@ void Fault(const char* kind)
         FaultInOtherThread();
 }
 
+// The last word of the command line.
+const char* Kind()
+{
+    const char* line = GetCommandLineA();
+    const char* word = line;
+    for (const char* p = line; *p != '\0'; ++p)
+        if (*p == ' ' && p[1] != ' ' && p[1] != '\0')
+            word = p + 1;
+    return word;
+}
+
 } // namespace
 
-int main(int argc, char** argv)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    if (argc < 2)
-        return 2;
     InstallFatalErrorHandler();
     const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(GetModuleHandleA(nullptr));
     const IMAGE_NT_HEADERS* nt =
         reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(dos) + dos->e_lfanew);
     DWORD base = reinterpret_cast<DWORD>(dos);
-    std::printf("image 0x%08lX 0x%08lX\n", base, base + nt->OptionalHeader.SizeOfImage);
-    std::fflush(stdout);
-    Fault(argv[1]);
+    char line[40];
+    DWORD length = static_cast<DWORD>(
+        wsprintfA(line, "image 0x%08lX 0x%08lX\n", base, base + nt->OptionalHeader.SizeOfImage));
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line, length, &length, nullptr);
+    Fault(Kind());
     return 1; // no fault happened
 }

@@ -1,10 +1,10 @@
 # Fatal errors and robustness: the fault programs, the stack walk, the random stream and the
 # resource counts, and the probe that faults a running program from outside.
-add_executable(fault ${CMAKE_SOURCE_DIR}/tests/fatal/fault.cpp)
+add_executable(fault WIN32 ${CMAKE_SOURCE_DIR}/tests/fatal/fault.cpp)
 # The faults are committed in functions with frame pointers, so the box shows their calls.
-target_compile_options(fault PRIVATE ${ZELMORA_TEST_OPTIONS} -fno-omit-frame-pointer)
+target_compile_options(fault PRIVATE ${ZELMORA_TEST_OPTIONS} ${ZELMORA_LEAN})
 target_link_libraries(fault PRIVATE zelmora_core)
-target_link_options(fault PRIVATE -static -static-libgcc -static-libstdc++)
+zelmora_without_runtime(fault)
 
 add_executable(stack_walk_tests ${CMAKE_SOURCE_DIR}/tests/fatal/stack_walk_test.cpp)
 target_compile_options(stack_walk_tests PRIVATE ${ZELMORA_TEST_OPTIONS} -fno-omit-frame-pointer)
