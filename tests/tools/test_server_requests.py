@@ -66,9 +66,14 @@ class CommandLine(unittest.TestCase):
                    *call("0010", "b") * 3, mark("0010", "idle")]
         floor = ["0020: init_first_thread( )", *call("0020", "a") * 2, mark("0020", "main"),
                  *call("0020", "b") * 2, mark("0020", "idle")]
-        output = self.run_main(("zelmora", program), ("floor", floor))
+        other = ["0030: init_first_thread( )", mark("0030", "main"), *call("0030", "b") * 6,
+                 mark("0030", "idle")]
+        output = self.run_main(("zelmora", program), ("floor", floor), ("other", other))
         self.assertIn("from process start to idle 7", output)  # init_first_thread counts too
-        self.assertIn("requests ratio zelmora / floor = 1.40", output)
+        self.assertIn("requests ratio zelmora / floor = 1.40 (loading before the first instruction 4 against 3)",
+                      output)
+        self.assertIn("requests ratio zelmora / other = 1.00 (loading before the first instruction 4 against 1)",
+                      output)
 
     def test_a_program_that_never_got_idle_is_an_error(self):
         program = ["0010: init_first_thread( )", mark("0010", "main")]

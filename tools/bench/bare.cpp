@@ -10,7 +10,7 @@ static LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    return RunFloorWindow(instance, "ZelmoraBare", BareProc, 0, commandLine);
+    return RunFloorWindow(instance, "ZelmoraBare", BareProc, 0);
 }

@@ -8,10 +8,19 @@ void MarkStep(const char* name)
     GlobalFindAtomA(atom);
 }
 
-int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu,
-                   const char* commandLine)
+bool IsRunOnce()
 {
-    bool once = lstrcmpA(commandLine, "once") == 0;
+    const char* line = GetCommandLineA();
+    const char* last = line;
+    for (const char* p = line; *p != '\0'; ++p)
+        if (p[0] == ' ' && p[1] != ' ' && p[1] != '\0')
+            last = p + 1;
+    return last != line && lstrcmpA(last, "once") == 0;
+}
+
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu)
+{
+    bool once = IsRunOnce();
     if (once)
         MarkStep("main");
     WNDCLASSEXA windowClass = {};

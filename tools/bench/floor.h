@@ -7,10 +7,13 @@
 
 // Registers CLASS_NAME with PROCEDURE and MENU (0 for none), creates its window with the
 // program's client size, shows it and runs the loop; returns the process's exit code.
-// With the command line "once" it stops at the first empty queue instead of looping, and
-// marks its steps for the wineserver trace (see MarkStep).
-int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu,
-                   const char* commandLine);
+// Run "once" (IsRunOnce) it stops at the first empty queue instead of looping, and marks its
+// steps for the wineserver trace (see MarkStep).
+int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure, int menu);
+
+// True when the command line's last word is "once". The floors are built as the program is,
+// without a runtime that would hand WinMain its command line, so they read it themselves.
+bool IsRunOnce();
 
 // Leaves a mark in a wineserver trace (WINEDEBUG=+server): one look-up of an atom named
 // "zelmora-step NAME", a request of its own that tools/bench/requests.py splits the trace at.

@@ -6,7 +6,7 @@ round trip to the wineserver, and start-up time follows the number of those trip
 closely. Unlike a time, the count is the same on every run, so it shows what a change
 to the start-up really saves.
 
-Usage: server_requests.py PROGRAM_LABEL=TRACE FLOOR_LABEL=TRACE
+Usage: server_requests.py PROGRAM_LABEL=TRACE FLOOR_LABEL=TRACE [FLOOR_LABEL=TRACE ...]
 Each TRACE is the wineserver's output with WINEDEBUG=+server (lines "TTTT: request( ... )")
 of a session in which the labelled program ran. The programs mark their steps with a
 look-up of an atom "zelmora-step NAME" (tools/bench/floor.cpp, MarkStep). The marked
@@ -58,9 +58,9 @@ def steps_of(lines, thread):
 
 
 def main():
-    if len(sys.argv) != 3 or not all("=" in a for a in sys.argv[1:]):
-        sys.exit("usage: server_requests.py PROGRAM_LABEL=TRACE FLOOR_LABEL=TRACE")
-    labels, totals = [], []
+    if len(sys.argv) < 3 or not all("=" in a for a in sys.argv[1:]):
+        sys.exit("usage: server_requests.py PROGRAM_LABEL=TRACE FLOOR_LABEL=TRACE [FLOOR_LABEL=TRACE ...]")
+    labels, loading, totals = [], [], []
     for argument in sys.argv[1:]:
         label, path = argument.split("=", 1)
         labels.append(label)
@@ -76,9 +76,12 @@ def main():
         # work (the DLLs' own start-up, user32's first use) before main.
         total = sum(n for _, n in steps)
         totals.append(total)
+        loading.append(steps[0][1])
         parts = " ".join(f"{name} {n}" for name, n in steps)
         print(f"requests {label}: {parts}; from process start to idle {total}")
-    print(f"requests ratio {labels[0]} / {labels[1]} = {totals[0] / totals[1]:.2f}")
+    for i in range(1, len(labels)):
+        print(f"requests ratio {labels[0]} / {labels[i]} = {totals[0] / totals[i]:.2f}"
+              f" (loading before the first instruction {loading[0]} against {loading[i]})")
 
 
 if __name__ == "__main__":

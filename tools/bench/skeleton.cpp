@@ -67,7 +67,7 @@ static LRESULT CALLBACK SkeletonProc(HWND window, UINT message, WPARAM wParam, L
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    return RunFloorWindow(instance, "ZelmoraSkeleton", SkeletonProc, IDR_MAIN_MENU, commandLine);
+    return RunFloorWindow(instance, "ZelmoraSkeleton", SkeletonProc, IDR_MAIN_MENU);
 }
