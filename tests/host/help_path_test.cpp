@@ -60,6 +60,40 @@ TEST(HelpFilePath, NeverWritesPastItsBuffer)
     EXPECT_FALSE(HelpFilePath(program.c_str(), help, needed - 1));
 }
 
+// Each function with a buffer of exactly its result's size, terminator included, and one
+// byte less: the first fits, the second is refused with an empty text, and neither writes a
+// byte past the size it was given.
+TEST(HelpPathBuffers, ExactSizeFitsAndOneLessIsRefused)
+{
+    const std::string program = "C:\\Programs\\Calc\\calc.exe";
+    const struct {
+        const char* name;
+        bool (*make)(const char*, char*, int);
+    } functions[] = {
+        {"DirectoryPart", [](const char* p, char* out, int size) { return DirectoryPart(p, out, size); }},
+        {"HelpFilePath", [](const char* p, char* out, int size) { return HelpFilePath(p, out, size); }},
+        {"HelpViewerParameters",
+         [](const char* p, char* out, int size) { return HelpViewerParameters(10, p, out, size); }},
+        {"MissingHelpFileText",
+         [](const char* p, char* out, int size) { return MissingHelpFileText(p, out, size); }},
+    };
+    for (const auto& f : functions) {
+        SCOPED_TRACE(f.name);
+        char whole[100];
+        ASSERT_TRUE(f.make(program.c_str(), whole, sizeof whole));
+        int exact = static_cast<int>(std::strlen(whole)) + 1;
+        for (int size : {exact, exact - 1}) {
+            SCOPED_TRACE(size);
+            char out[100];
+            std::memset(out, 'x', sizeof out);
+            EXPECT_EQ(f.make(program.c_str(), out, size), size == exact);
+            EXPECT_STREQ(out, size == exact ? whole : "");
+            EXPECT_EQ(std::string(out + size, out + sizeof out), std::string(sizeof out - size, 'x'))
+                << "written past the end";
+        }
+    }
+}
+
 TEST(HelpTexts, PutThePathInWhole)
 {
     const struct {
