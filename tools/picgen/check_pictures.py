@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
 """Reads the committed pictures back and checks what the program relies on.
 
-    python3 tools/picgen/check_pictures.py app/pictures
+    /usr/bin/python3 tools/picgen/check_pictures.py app/pictures
 
-The reader here is separate from the drawing code in picgen.py: it parses the
-ICO and BMP bytes as Windows would and looks at the decoded pixels.
+The reading is separate from the drawing code in picgen.py: Pillow (Debian's
+python3-pil) decodes the ICO and BMP files, and the checks look at the pixels.
 Exit status 0 when every check passes.
 """
 
+import io
 import os
 import struct
 import sys
+
+from PIL import IcoImagePlugin
+from PIL import Image as PilImage
 
 WHITE, BLUE, RED = (255, 255, 255), (0, 0, 255), (255, 0, 0)
 VGA16 = [
@@ -22,7 +26,7 @@ VGA16 = [
 
 
 # ---------------------------------------------------------------------------
-# Reading
+# Reading (Pillow decodes; the few header fields Windows relies on are read here)
 
 class Image:
     """A decoded DIB: pixels[y][x] is (r, g, b), y = 0 the top row;
@@ -36,82 +40,61 @@ class Image:
         return self.pixels[y][x] if self.opaque[y][x] else None
 
 
-def _stride(bits):
-    return ((bits + 31) // 32) * 4
+def _palette(picture):
+    """The colour table of a palette picture as (r, g, b) tuples, else []."""
+    if picture.mode != 'P':
+        return []
+    flat = picture.getpalette()
+    return [tuple(flat[i:i + 3]) for i in range(0, len(flat), 3)]
 
 
-def read_dib(data, off, size, is_icon):
-    """Decodes a BITMAPINFOHEADER DIB; an icon's has a doubled height and an
-    AND mask after the colour bits."""
-    (hsize, w, h, planes, bpp, comp, _img, _xr, _yr, used,
-     _imp) = struct.unpack_from('<IiiHHIIiiII', data, off)
-    assert hsize == 40, 'header size %d' % hsize
-    assert planes == 1 and comp == 0, 'planes %d, compression %d' % (planes, comp)
-    assert h > 0, 'not bottom-up'
-    if is_icon:
-        assert h % 2 == 0, 'odd icon height'
-        h //= 2
-    ncol = (used or (1 << bpp)) if bpp <= 8 else 0
-    p = off + 40
-    palette = []
-    for i in range(ncol):
-        b, g, r, _ = struct.unpack_from('<BBBB', data, p + 4 * i)
-        palette.append((r, g, b))
-    p += 4 * ncol
-    stride = _stride(w * bpp)
-    mstride = _stride(w) if is_icon else 0
-    need = stride * h + mstride * h
-    assert p + need <= off + size <= len(data), 'pixel data cut short'
-    pixels = [None] * h
-    for row in range(h):
-        y = h - 1 - row
-        line = data[p + row * stride: p + (row + 1) * stride]
-        if bpp == 24:
-            pixels[y] = [tuple(line[3 * x:3 * x + 3][::-1]) for x in range(w)]
-        elif bpp == 8:
-            pixels[y] = [palette[line[x]] for x in range(w)]
-        elif bpp == 4:
-            pixels[y] = [palette[(line[x // 2] >> (0 if x % 2 else 4)) & 15]
-                         for x in range(w)]
-        else:
-            raise AssertionError('unexpected depth %d' % bpp)
-    opaque = [[True] * w for _ in range(h)]
-    if is_icon:
-        m = p + stride * h
-        for row in range(h):
-            line = data[m + row * mstride: m + (row + 1) * mstride]
-            opaque[h - 1 - row] = [not (line[x // 8] & (0x80 >> (x % 8)))
-                                   for x in range(w)]
+def _image(picture, bpp, palette):
+    rgba = picture.convert('RGBA')
+    w, h = rgba.size
+    px = rgba.load()
+    pixels = [[px[x, y][:3] for x in range(w)] for y in range(h)]
+    opaque = [[px[x, y][3] != 0 for x in range(w)] for y in range(h)]
     return Image(w, h, bpp, palette, pixels, opaque)
 
 
 def read_ico(path):
-    """Returns a list of (directory entry dict, Image)."""
-    data = open(path, 'rb').read()
-    reserved, kind, count = struct.unpack_from('<HHH', data, 0)
+    """Returns a list of (directory entry dict, Image), in the file's order."""
+    with open(path, 'rb') as f:
+        data = f.read()
+    reserved, kind, _count = struct.unpack_from('<HHH', data, 0)
     assert reserved == 0 and kind == 1, 'not an icon file'
+    ico = IcoImagePlugin.IcoFile(io.BytesIO(data))
     out = []
-    for i in range(count):
-        w, h, ncol, res, planes, bits, size, off = struct.unpack_from(
-            '<BBBBHHII', data, 6 + 16 * i)
-        entry = dict(w=w or 256, h=h or 256, colors=ncol, planes=planes,
-                     bits=bits, size=size, offset=off)
-        img = read_dib(data, off, size, True)
-        assert (img.w, img.h) == (entry['w'], entry['h']), 'entry/header size differ'
-        assert img.bpp == bits, 'entry says %d bits, header %d' % (bits, img.bpp)
-        out.append((entry, img))
+    for index in sorted(range(len(ico.entry)), key=lambda i: ico.entry[i]['offset']):
+        e = ico.entry[index]
+        entry = dict(w=e['width'], h=e['height'], colors=e['nb_color'], planes=e['planes'],
+                     bits=e['bpp'], size=e['size'], offset=e['offset'])
+        # The image's own header: twice the height (colour bits, then the AND mask), and
+        # the colour table right after it.
+        hsize, w, h, planes, bpp, comp = struct.unpack_from('<IiiHHI', data, e['offset'])
+        used = struct.unpack_from('<I', data, e['offset'] + 32)[0]
+        assert hsize == 40 and planes == 1 and comp == 0, 'icon image header'
+        assert (w, h) == (e['width'], 2 * e['height']), 'entry/header size differ'
+        assert bpp == e['bpp'], 'entry says %d bits, header %d' % (e['bpp'], bpp)
+        count = (used or 1 << bpp) if bpp <= 8 else 0
+        table = data[e['offset'] + 40:e['offset'] + 40 + 4 * count]
+        palette = [(table[i + 2], table[i + 1], table[i]) for i in range(0, len(table), 4)]
+        out.append((entry, _image(ico.frame(index), bpp, palette)))
     return out
 
 
 def read_bmp(path):
-    data = open(path, 'rb').read()
+    with open(path, 'rb') as f:
+        data = f.read()
     magic, fsize, _r1, _r2, off = struct.unpack_from('<2sIHHI', data, 0)
     assert magic == b'BM', 'not a bmp'
     assert fsize == len(data), 'file size field %d, file %d' % (fsize, len(data))
-    img = read_dib(data, 14, len(data) - 14, False)
-    ncol = len(img.palette)
-    assert off == 14 + 40 + 4 * ncol, 'bits offset %d' % off
-    return img
+    hsize, _w, h, _planes, bpp = struct.unpack_from('<IiiHH', data, 14)
+    assert hsize == 40 and h > 0, 'not a bottom-up BITMAPINFOHEADER'
+    picture = PilImage.open(io.BytesIO(data))
+    palette = _palette(picture)
+    assert off == 14 + 40 + 4 * len(palette), 'bits offset %d' % off
+    return _image(picture, bpp, palette)
 
 
 def luma(c):
