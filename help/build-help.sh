@@ -4,7 +4,8 @@
 #   help/build-help.sh OUTPUT_DIR
 #
 # Sources in help/ are kept in UTF-8 (readable diffs, a browser shows them
-# as they are). The viewer wants the classic Russian ANSI code page, so the
+# as they are); the pictures (*.gif, made by tools/screenshots/make.sh) are
+# copied unchanged. The viewer wants the classic Russian ANSI code page, so the
 # script copies every source into a temporary directory, converts it to
 # windows-1251 with iconv (a character that has no windows-1251 form is an
 # error: write it as an HTML entity, e.g. &#931; for the sigma), switches the
@@ -39,6 +40,8 @@ shopt -s nullglob
 sources=("$here"/*.htm "$here"/*.css "$here"/*.hhc "$here"/*.hhk "$here"/*.hhp "$here"/*.h)
 [ -f "$here/zelmora.hhp" ] || { echo "build-help: $here/zelmora.hhp missing" >&2; exit 1; }
 
+# Pictures go in as they are.
+cp "$here"/*.gif "$work/" 2>/dev/null || true
 for src in "${sources[@]}"; do
   name=$(basename "$src")
   if ! iconv -f UTF-8 -t CP1251 "$src" > "$work/$name.tmp"; then

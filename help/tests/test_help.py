@@ -124,7 +124,9 @@ class CheckerCatches(Scratch):
         work = os.path.join(self.tmp, 'raw')
         os.makedirs(work)
         for name in os.listdir(self.src):
-            if name.endswith(('.htm', '.css', '.hhc', '.hhk', '.hhp', '.h')):
+            if name.endswith('.gif'):
+                shutil.copy(os.path.join(self.src, name), work)
+            elif name.endswith(('.htm', '.css', '.hhc', '.hhk', '.hhp', '.h')):
                 with open(os.path.join(self.src, name), encoding='utf-8') as f:
                     text = f.read().replace('charset=utf-8', 'charset=windows-1251')
                 with open(os.path.join(work, name), 'wb') as f:
@@ -140,6 +142,29 @@ class CheckerCatches(Scratch):
         r = self.check()
         self.assertNotEqual(r.returncode, 0)
         self.assertIn('license.htm differs from its source', r.stdout)
+
+    def rebuilt_check_fails(self, hint):
+        r = self.build()
+        if r.returncode == 0:
+            r = self.check()
+        self.assertNotEqual(r.returncode, 0, r.stdout)
+        self.assertIn(hint, r.stdout)
+
+    def test_collapsed_help_window(self):
+        # The window a viewer opens with the contents pane a few pixels wide.
+        self.edit('zelmora.hhp', '0x42520,220,0x304E,[40,30,840,640]', '0x42520,0,0x304E,')
+        self.rebuilt_check_fails('contents pane 0 px wide')
+
+    def test_picture_missing_or_left_out(self):
+        self.edit('zelmora.hhp', 'buttons.gif\n', '')
+        self.rebuilt_check_fails('buttons.gif')
+        os.remove(os.path.join(self.src, 'buttons.gif'))
+        self.rebuilt_check_fails('buttons.gif')
+
+    def test_index_entry_to_a_missing_anchor(self):
+        self.edit('zelmora.hhk', 'value="keys.htm#move"', 'value="keys.htm#moves"')
+        # chmcmd itself refuses an anchor missing from a page; the check would say so too.
+        self.rebuilt_check_fails('keys.htm#moves')
 
     def test_truncated_file(self):
         with open(self.chm, 'rb') as f:
