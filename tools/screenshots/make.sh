@@ -73,7 +73,7 @@ m=30
 x() { echo $((m + bx + $1)); }
 y() { echo $((by + $1)); }
 ring_left=$((m / 2)) ring_right=$((m + width + m / 2))
-callouts="$(frame "$(x 1)" "$(y -19)" "$(x 130)" "$(y -2)") $(line "$ring_left" "$(y -10)" "$(x 1)" "$(y -10)") $(badge "$ring_left" "$(y -10)" 1)"
+callouts="$(frame "$(x 1)" "$(y -19)" "$(x 172)" "$(y -2)") $(line "$ring_left" "$(y -10)" "$(x 1)" "$(y -10)") $(badge "$ring_left" "$(y -10)" 1)"
 callouts+=" $(frame "$(x 1)" "$(y 1)" "$(x 392)" "$(y 251)") $(line "$ring_left" "$(y 130)" "$(x 1)" "$(y 130)") $(badge "$ring_left" "$(y 130)" 2)"
 callouts+=" $(frame "$(x 1)" "$(y 254)" "$(x 392)" "$(y 279)") $(line "$ring_left" "$(y 267)" "$(x 1)" "$(y 267)") $(badge "$ring_left" "$(y 267)" 3)"
 callouts+=" $(frame "$(x 394)" "$(y 1)" "$(x 494)" "$(y 128)") $(line "$(x 494)" "$(y 64)" "$ring_right" "$(y 64)") $(badge "$ring_right" "$(y 64)" 4)"
@@ -101,8 +101,8 @@ xdotool mousemove $((cx + 29 + 55)) $((cy + 49 + 11)) click 3
 sleep 1
 zelmora_screenshot "$work/menu-screen.png"
 xdotool mousemove 0 0 key Escape
-/usr/bin/convert "$work/menu-screen.png" -crop "300x120+$((cx - 3))+$((cy - 3))" +repage \
-  -fill none -stroke "$orange" -strokewidth 2 -draw "rectangle 31,51 100,73" "$work/menu.png"
+/usr/bin/convert "$work/menu-screen.png" -crop "300x120+$cx+$cy" +repage \
+  -fill none -stroke "$orange" -strokewidth 2 -draw "rectangle 28,48 97,70" "$work/menu.png"
 to_gif "$work/menu.png" "$top/help/colour-menu.gif"
 
 # The README's window: the example, and 59:59 marked red in track 12, the same row of the
