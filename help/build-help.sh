@@ -30,6 +30,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
 CHMCMD=${CHMCMD:-chmcmd}
+PYTHON=${PYTHON:-/usr/bin/python3}   # the system's, which has the chmlib binding (python3-chm)
 command -v "$CHMCMD" >/dev/null || { echo "build-help: $CHMCMD not found (package fp-utils)" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zelmora-help.XXXXXX")
@@ -72,7 +73,7 @@ fi
 
 # chmcmd stores the context-map topics as absolute paths of this machine;
 # make them relative (see chmtool.py).
-if ! python3 "$here/chmtool.py" fix-context "$chm" "$work" > "$work/fix.log" 2>&1; then
+if ! "$PYTHON" "$here/chmtool.py" fix-context "$chm" "$work" > "$work/fix.log" 2>&1; then
   echo "build-help: repairing the context map failed:" >&2
   cat "$work/fix.log" >&2
   exit 1
