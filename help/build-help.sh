@@ -4,7 +4,8 @@
 #   help/build-help.sh OUTPUT_DIR
 #
 # Sources in help/ are kept in UTF-8 (readable diffs, a browser shows them
-# as they are). The viewer wants the classic Russian ANSI code page, so the
+# as they are); the pictures (*.gif, made by tools/screenshots/make.sh) are
+# copied unchanged. The viewer wants the classic Russian ANSI code page, so the
 # script copies every source into a temporary directory, converts it to
 # windows-1251 with iconv (a character that has no windows-1251 form is an
 # error: write it as an HTML entity, e.g. &#931; for the sigma), switches the
@@ -29,6 +30,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
 CHMCMD=${CHMCMD:-chmcmd}
+PYTHON=${PYTHON:-/usr/bin/python3}   # the system's, which has the chmlib binding (python3-chm)
 command -v "$CHMCMD" >/dev/null || { echo "build-help: $CHMCMD not found (package fp-utils)" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zelmora-help.XXXXXX")
@@ -39,6 +41,8 @@ shopt -s nullglob
 sources=("$here"/*.htm "$here"/*.css "$here"/*.hhc "$here"/*.hhk "$here"/*.hhp "$here"/*.h)
 [ -f "$here/zelmora.hhp" ] || { echo "build-help: $here/zelmora.hhp missing" >&2; exit 1; }
 
+# Pictures go in as they are.
+cp "$here"/*.gif "$work/" 2>/dev/null || true
 for src in "${sources[@]}"; do
   name=$(basename "$src")
   if ! iconv -f UTF-8 -t CP1251 "$src" > "$work/$name.tmp"; then
@@ -69,7 +73,7 @@ fi
 
 # chmcmd stores the context-map topics as absolute paths of this machine;
 # make them relative (see chmtool.py).
-if ! python3 "$here/chmtool.py" fix-context "$chm" "$work" > "$work/fix.log" 2>&1; then
+if ! "$PYTHON" "$here/chmtool.py" fix-context "$chm" "$work" > "$work/fix.log" 2>&1; then
   echo "build-help: repairing the context map failed:" >&2
   cat "$work/fix.log" >&2
   exit 1

@@ -1,13 +1,17 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Checks a compiled Zelmora help file.
 
     python3 help/check_help.py CHM_FILE [--src HELP_SOURCE_DIR]
 
-Reads the .chm with chmtool.py (no external tools) and compares it with the
-sources in help/: container and header, every page byte for byte (after the
-windows-1251 conversion the build does), links, contents and index, and the
-context map: the program opens topic 10 (general) and 60 (licence agreement)
-by number, so those two numbers must lead to those two pages.
+Reads the .chm with chmtool.py (chmlib, through the python3-chm package of the
+system's /usr/bin/python3) and compares it with the
+sources in help/: container and header, the help window's definition, every
+page and picture byte for byte (after the windows-1251 conversion the build
+does), the pictures the pages show, links, contents and index down to their
+anchors, the disk space the requirements state (when the program lies in
+../bin beside the help), and the context map: the program opens topic 10
+(general) and 60 (licence agreement) by number, so those two numbers must lead
+to those two pages.
 Prints one line per failed check and "N passed, M failed" at the end; exits
 non-zero when anything failed.
 """
@@ -84,6 +88,9 @@ def cstr(b):
 
 
 def expected_bytes(src_path):
+    if src_path.endswith('.gif'):
+        with open(src_path, 'rb') as f:
+            return f.read()
     with open(src_path, encoding='utf-8') as f:
         text = f.read()
     text = re.sub('charset=utf-8', 'charset=windows-1251', text, flags=re.I)
@@ -94,6 +101,72 @@ def links_of(html):
     refs = re.findall(r'(?:href|src)\s*=\s*"([^"]*)"', html, flags=re.I)
     refs += re.findall(r'<param\s+name="Local"\s+value="([^"]*)"', html, flags=re.I)
     return refs
+
+
+def gif_size(data):
+    """(width, height) of a GIF, or None when the bytes are not one."""
+    if data[:6] not in (b'GIF87a', b'GIF89a'):
+        return None
+    return struct.unpack_from('<HH', data, 6)
+
+
+# The help window ([WINDOWS] in the project, /#WINDOWS in the .chm): one 196-byte entry.
+WIN_VALID, WIN_PROPERTIES, WIN_RECT, WIN_NAV_WIDTH = 0x0C, 0x10, 0x20, 0x4C
+WIN_TOC, WIN_INDEX, WIN_FILE, WIN_TB_FLAGS, WIN_NOT_EXPANDED = 0x60, 0x64, 0x68, 0x70, 0x74
+PARAM_PROPERTIES, PARAM_RECT, PARAM_NAV_WIDTH, PARAM_TB_FLAGS = 0x2, 0x10, 0x20, 0x100
+PROP_TRI_PANE, PROP_TAB_SEARCH = 0x20, 0x400
+# Hide/show of the contents, back, forward, home, print, options.
+BUTTONS = {'expand': 0x2, 'back': 0x4, 'forward': 0x8, 'home': 0x40, 'print': 0x2000, 'options': 0x1000}
+SCREEN = (1024, 768)
+
+
+def check_window(c, chm, options):
+    if not c.check('/#WINDOWS' in chm.entries, 'internal file /#WINDOWS missing'):
+        return
+    data = chm.read('#WINDOWS')
+    count, size = struct.unpack_from('<II', data, 0)
+    if not c.check(count == 1 and size == 196 and len(data) >= 8 + size,
+                   '/#WINDOWS holds %d entries of %d bytes' % (count, size)):
+        return
+    entry = data[8:8 + size]
+    strings = chm.read('#STRINGS')
+
+    def dword(at):
+        return struct.unpack_from('<I', entry, at)[0]
+
+    def string(at):
+        off = dword(at)
+        return strings[off:strings.find(b'\0', off)].decode('cp1251')
+
+    valid = dword(WIN_VALID)
+    for flag, what in ((PARAM_PROPERTIES, 'properties'), (PARAM_RECT, 'window rectangle'),
+                       (PARAM_NAV_WIDTH, 'contents width'), (PARAM_TB_FLAGS, 'buttons')):
+        c.check(valid & flag, 'help window: the %s not defined (valid members 0x%x)' % (what, valid))
+    left, top, right, bottom = struct.unpack_from('<4i', entry, WIN_RECT)
+    c.check(0 <= left and 0 <= top and right <= SCREEN[0] and bottom <= SCREEN[1] - 30,
+            'help window %d,%d-%d,%d does not fit a %dx%d screen with its taskbar'
+            % ((left, top, right, bottom) + SCREEN))
+    c.check(right - left >= 640 and bottom - top >= 480,
+            'help window %dx%d is smaller than 640x480' % (right - left, bottom - top))
+    nav = dword(WIN_NAV_WIDTH)
+    c.check(180 <= nav <= (right - left) // 3,
+            'contents pane %d px wide, expected 180 to a third of the window' % nav)
+    c.check(dword(WIN_NOT_EXPANDED) == 0, 'the contents pane starts closed')
+    props = dword(WIN_PROPERTIES)
+    c.check(props & PROP_TRI_PANE, 'help window has no contents pane (properties 0x%x)' % props)
+    if options.get('Full-text search', '').lower() == 'yes':
+        c.check(props & PROP_TAB_SEARCH, 'help window has no search tab (properties 0x%x)' % props)
+    flags = dword(WIN_TB_FLAGS)
+    missing = [name for name, bit in BUTTONS.items() if not flags & bit]
+    c.check(not missing, 'help window lacks the buttons %s (0x%x)' % (', '.join(missing), flags))
+    c.check(string(WIN_TOC) == options.get('Contents file'), 'help window contents %r' % string(WIN_TOC))
+    c.check(string(WIN_INDEX) == options.get('Index file'), 'help window index %r' % string(WIN_INDEX))
+    c.check(string(WIN_FILE) == options.get('Default topic'), 'help window opens %r' % string(WIN_FILE))
+
+
+def anchors_of(html):
+    return set(re.findall(r'<a\s+name="([^"]+)"', html, flags=re.I)) | \
+        set(re.findall(r'\sid="([^"]+)"', html, flags=re.I))
 
 
 def main():
@@ -114,10 +187,11 @@ def main():
     for name in ('/#SYSTEM', '/#IVB', '/#STRINGS', '/#TOPICS', '/#URLTBL', '/#URLSTR'):
         c.check(name in chm.entries, 'internal file %s missing' % name)
     try:
-        chm.section1()
+        for name in chm.names():
+            chm.read(name)
         c.check(True, '')
     except chmtool.ChmError as e:
-        c.check(False, 'compressed section does not decode: %s' % e)
+        c.check(False, 'a file of the .chm does not decode: %s' % e)
         print('%d passed, %d failed' % (c.passed, c.failed))
         return 1
 
@@ -135,6 +209,7 @@ def main():
             'default topic is %r' % cstr(recs.get(2, b'')))
     c.check(cstr(recs.get(0, b'')) == options.get('Contents file'), 'contents file not recorded')
     c.check(cstr(recs.get(1, b'')) == options.get('Index file'), 'index file not recorded')
+    check_window(c, chm, options)
 
     # --- pages ---------------------------------------------------------
     files = hhp.get('FILES', [])
@@ -159,19 +234,66 @@ def main():
         c.check(not re.search(r'<script|(?:https?|ftp|file):', text, re.I),
                 '%s has a script or an external reference' % name)
 
-    # --- links, contents, index ----------------------------------------
+    # --- pictures: on a page, in the project, in the .chm, of the size the page gives -------
+    listed = {n.lower() for n in files}
+    for name in sorted(os.listdir(args.src)):
+        if name.endswith('.gif'):
+            c.check(name.lower() in listed, 'picture %s is not in [FILES]' % name)
+    shown = set()
+    for name, text in texts.items():
+        for img in re.findall(r'<img\b[^>]*>', text, flags=re.I):
+            attrs = dict((k.lower(), v) for k, v in re.findall(r'(\w+)\s*=\s*"([^"]*)"', img))
+            src = attrs.get('src', '')
+            shown.add(src.lower())
+            if not c.check(src.lower() in listed, '%s shows %r, not in [FILES]' % (name, src)):
+                continue
+            if not c.check('/' + src in chm.entries, '%s shows %r, not in the .chm' % (name, src)):
+                continue
+            size = gif_size(chm.read(src))
+            c.check(size is not None, '%s is not a GIF' % src)
+            c.check(size == (int(attrs.get('width', -1)), int(attrs.get('height', -1))),
+                    '%s is %s, %s gives width %s height %s'
+                    % (src, size, name, attrs.get('width'), attrs.get('height')))
+            c.check(attrs.get('alt'), '%s shows %s without a text for it' % (name, src))
+    for name in files:
+        if name.endswith('.gif'):
+            c.check(name.lower() in shown, 'picture %s is on no page' % name)
+
+    # --- links, contents, index: every target page exists, and so does its anchor -----
+    anchors = {name.lower(): anchors_of(text) for name, text in texts.items()}
     for name, text in texts.items():
         for ref in links_of(text):
-            target = ref.split('#', 1)[0].lower()
-            if target:
-                c.check(target in present, '%s links to %s, not in the .chm' % (name, ref))
+            target, _, anchor = ref.partition('#')
+            target = target.lower() or name.lower()
+            if not c.check(target in present, '%s links to %s, not in the .chm' % (name, ref)):
+                continue
+            if anchor:
+                c.check(anchor in anchors.get(target, ()),
+                        '%s links to %s: no anchor "%s" on that page' % (name, ref, anchor))
     toc = texts.get(options.get('Contents file'), '')
     toc_targets = {r.lower() for r in links_of(toc)}
     for name in files:
         if name.endswith('.htm'):
             c.check(name.lower() in toc_targets, '%s is not in the contents' % name)
-    index_entries = re.findall(r'name="Name"', texts.get(options.get('Index file'), ''))
+    index = texts.get(options.get('Index file'), '')
+    index_entries = re.findall(r'<param\s+name="Name"\s+value="([^"]*)"', index, flags=re.I)
     c.check(len(index_entries) >= 20, 'index has only %d entries' % len(index_entries))
+    # Every key a page names is in the index ("Вверх, Вниз (клавиши)" names two keys).
+    indexed = {k.strip() for e in index_entries for k in re.sub(r'\s*\(.*\)', '', e).split(',')}
+    for name, text in sorted(texts.items()):
+        for key in sorted(set(re.findall(r'<span class="key">([^<]+)</span>', text))):
+            if not key.isdigit():
+                c.check(key in indexed, '%s names the key %s, which the index lacks' % (name, key))
+
+    # --- the disk space the requirements state, against the program beside the help ---
+    exe = os.path.join(os.path.dirname(os.path.abspath(args.chm)), os.pardir, 'bin', 'zelmora.exe')
+    if os.path.isfile(exe):
+        m = re.search(r'id="disk">около (\d+) КБ', texts.get('sysreq.htm', ''))
+        actual = (os.path.getsize(exe) + os.path.getsize(args.chm)) / 1024
+        if c.check(m, 'sysreq.htm states no disk space in КБ'):
+            c.check(abs(int(m.group(1)) - actual) <= actual / 10,
+                    'sysreq.htm says %s КБ on disk, the program and the help take %.0f КБ'
+                    % (m.group(1), actual))
 
     # --- context map ---------------------------------------------------
     topics = chmtool.context_topics(chm)

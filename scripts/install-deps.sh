@@ -17,7 +17,7 @@ pkgs=(cmake make g++ googletest
       g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
       wine wine32:i386 fonts-wine
       locales xvfb xdotool x11-utils imagemagick
-      fp-utils nsis zip unzip python3 python3-pil)
+      fp-utils python3-chm python3-pil nsis zip unzip python3 fonts-dejavu-core)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 
 if [ ${#need[@]} -gt 0 ]; then

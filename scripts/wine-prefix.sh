@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Makes a quiet 32-bit Wine prefix for the program, once:
-#   - a "Symbol" font whose character map the Windows way draws "S" as a capital sigma;
+#   - Wine's own fonts (package fonts-wine) in the prefix's Fonts folder, where Debian's Wine
+#     does not look for them otherwise: "MS Sans Serif", "Tahoma", "Marlett" and "Symbol" then
+#     resolve to themselves instead of a substitute;
+#   - of those, a "Symbol" whose character map the Windows way draws "S" as a capital sigma;
 #   - unless "plain" is given, every program runs in a virtual desktop, which draws real
 #     window frames and takes keys on a display without a window manager.
 #   wine-prefix.sh PREFIX_DIR [plain]
@@ -20,6 +23,8 @@ if [ "$mode" = desktop ]; then
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
 fi
-python3 "$here/../tools/symbol_font.py" /usr/share/wine/fonts/symbol.ttf "$prefix/drive_c/windows/Fonts/symbol.ttf"
+fonts="$prefix/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/* "$fonts/"
+python3 "$here/../tools/symbol_font.py" /usr/share/wine/fonts/symbol.ttf "$fonts/symbol.ttf"
 wineserver -w
 touch "$prefix/.zelmora-ready"

@@ -1,11 +1,11 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Tests for the help build (build-help.sh), its context-map repair
 (chmtool.py) and the checker (check_help.py).
 
-    python3 help/tests/test_help.py
+    /usr/bin/python3 help/tests/test_help.py
 
 Each case works on a scratch copy of help/, so the real sources are never
-touched. Needs chmcmd (fp-utils) and iconv.
+touched. Needs chmcmd (fp-utils), iconv and python3-chm.
 """
 import os
 import shutil
@@ -124,7 +124,9 @@ class CheckerCatches(Scratch):
         work = os.path.join(self.tmp, 'raw')
         os.makedirs(work)
         for name in os.listdir(self.src):
-            if name.endswith(('.htm', '.css', '.hhc', '.hhk', '.hhp', '.h')):
+            if name.endswith('.gif'):
+                shutil.copy(os.path.join(self.src, name), work)
+            elif name.endswith(('.htm', '.css', '.hhc', '.hhk', '.hhp', '.h')):
                 with open(os.path.join(self.src, name), encoding='utf-8') as f:
                     text = f.read().replace('charset=utf-8', 'charset=windows-1251')
                 with open(os.path.join(work, name), 'wb') as f:
@@ -141,6 +143,29 @@ class CheckerCatches(Scratch):
         self.assertNotEqual(r.returncode, 0)
         self.assertIn('license.htm differs from its source', r.stdout)
 
+    def rebuilt_check_fails(self, hint):
+        r = self.build()
+        if r.returncode == 0:
+            r = self.check()
+        self.assertNotEqual(r.returncode, 0, r.stdout)
+        self.assertIn(hint, r.stdout)
+
+    def test_collapsed_help_window(self):
+        # The window a viewer opens with the contents pane a few pixels wide.
+        self.edit('zelmora.hhp', '0x42520,220,0x304E,[40,30,840,640]', '0x42520,0,0x304E,')
+        self.rebuilt_check_fails('contents pane 0 px wide')
+
+    def test_picture_missing_or_left_out(self):
+        self.edit('zelmora.hhp', 'buttons.gif\n', '')
+        self.rebuilt_check_fails('buttons.gif')
+        os.remove(os.path.join(self.src, 'buttons.gif'))
+        self.rebuilt_check_fails('buttons.gif')
+
+    def test_index_entry_to_a_missing_anchor(self):
+        self.edit('zelmora.hhk', 'value="keys.htm#move"', 'value="keys.htm#moves"')
+        # chmcmd itself refuses an anchor missing from a page; the check would say so too.
+        self.rebuilt_check_fails('keys.htm#moves')
+
     def test_truncated_file(self):
         with open(self.chm, 'rb') as f:
             data = f.read()
@@ -148,7 +173,7 @@ class CheckerCatches(Scratch):
             f.write(data[:len(data) // 2])
         r = self.check()
         self.assertNotEqual(r.returncode, 0)
-        self.assertRegex(r.stdout, r'does not decode|past end')
+        self.assertRegex(r.stdout, r'does not decode|cannot open')
 
     def test_not_a_chm(self):
         with open(self.chm, 'wb') as f:
@@ -163,19 +188,20 @@ class ContextRepair(Scratch):
         super().setUp()
         r = self.build()
         self.assertEqual(r.returncode, 0, r.stdout)
-        with open(os.path.join(self.out, 'zelmora.chm'), 'rb') as f:
+        self.chm = os.path.join(self.out, 'zelmora.chm')
+        with open(self.chm, 'rb') as f:
             self.data = f.read()
 
     def test_repair_is_idempotent(self):
-        new, n = chmtool.fix_context(self.data, self.tmp)
+        new, n = chmtool.fix_context(self.chm, self.tmp)
         self.assertEqual(n, 0)
         self.assertEqual(new, self.data)
 
     def test_repair_keeps_every_other_file_and_header_size(self):
-        chm = chmtool.ChmFile(self.data)
+        chm = chmtool.ChmFile(self.chm)
         hs0 = struct.unpack_from('<Q', self.data, 0x38)[0]
         self.assertEqual(struct.unpack_from('<Q', self.data, hs0 + 8)[0], len(self.data))
-        self.assertEqual(chm.entries['/#STRINGS'][0], 0, '#STRINGS was not relocated')
+        self.assertEqual(chm.entries['/#STRINGS'].space, 0, '#STRINGS was not relocated')
         # Offsets of the other strings (titles in the contents) still resolve.
         strings = chm.read('#STRINGS')
         self.assertIn('Ввод времени'.encode('cp1251') + b'\0', strings)

@@ -124,6 +124,12 @@ zelmora_keys F1
 title=$(wait_for_window 'Зельмора 2.0 — справка' 300)
 expect "the engine opens the help window" "yes" "$([ -n "$title" ] && echo yes || echo no)"
 expect "no viewer program" "" "$(viewer_lines)"
-close || true
+# The help window opens over the main window: closed first, as a user would.
+xdotool windowfocus --sync "$title" 2>/dev/null || true
+xdotool key alt+F4
+wait_until 100 eval '[ -z "$(xdotool search --name "^Зельмора 2.0 — справка\$" 2>/dev/null)" ]' || true
+code=0
+close || code=$?
+expect "exit code with the help window closed" "0" "$code"
 
 finish

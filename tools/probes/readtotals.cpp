@@ -1,7 +1,8 @@
 // Reads a running Zelmora window from outside: the cells, the eight totals, the focused cell.
 //   readtotals.exe [TIMEOUT_MS]
-// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "client: W x H",
-// "origin: X Y" (the client area's top-left on the screen).
+// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "digit: P" (the selected
+// position 0, 1, 3 or 4 of the focused cell), "client: W x H", "origin: X Y" (the client
+// area's top-left on the screen).
 #include <windows.h>
 
 #include <cstdio>
@@ -38,7 +39,9 @@ int main(int argc, char** argv)
     GetClientRect(window, &client);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
-    std::printf("\nfocus: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus),
-                client.right, client.bottom, origin.x, origin.y);
+    // The selected digit p is the selection p + 1 .. p: its end, the high word, is p + 1.
+    DWORD selection = static_cast<DWORD>(SendMessageA(info.hwndFocus, EM_GETSEL, 0, 0));
+    std::printf("\nfocus: %d\ndigit: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus),
+                static_cast<int>(HIWORD(selection)) - 1, client.right, client.bottom, origin.x, origin.y);
     return 0;
 }

@@ -1,4 +1,4 @@
-# Colours, pictures, the menu look and the resource table, on the real window under Wine.
+# Colours, pictures, the menu look, the resource table and the fonts, on the real window under Wine.
 add_executable(look_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/main_window_fixture.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pixels.cpp
@@ -6,6 +6,7 @@ add_executable(look_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/images_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/menu_look_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/resources_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/fonts_test.cpp
   ${ZELMORA_RESOURCES})
 # The resource test reads the shipped executable; a Unix path is reached through Wine's drive Z:.
 set(look_exe "${ZELMORA_DIST_DIR}/bin/zelmora.exe")
