@@ -236,10 +236,14 @@ TEST_F(AboutTest, TheTextsCanBeSelectedButNotChanged)
         char text[256];
         GetWindowTextA(edit, text, sizeof text);
         before = text;
-        // A double click selects a word, as a user would before copying it.
-        RECT place;
-        GetWindowRect(edit, &place);
-        POINT word = {place.left + 8, place.top + 5};
+        // A double click selects a word, as a user would before copying it. It lands on the
+        // word's last letter: Wine's edit takes a move of the pointer that comes after the
+        // double click as a drag, and a drag from there still ends after the word.
+        LRESULT last = SendMessageA(edit, EM_POSFROMCHAR, 7, 0),
+                end = SendMessageA(edit, EM_POSFROMCHAR, 8, 0);
+        POINT word = {(3 * static_cast<short>(LOWORD(end)) + static_cast<short>(LOWORD(last))) / 4,
+                      static_cast<short>(HIWORD(last)) + 5};
+        ClientToScreen(edit, &word);
         Click(word);
         Click(word);
         Sleep(200);
