@@ -61,6 +61,15 @@ static void DrawPicture(const DRAWITEMSTRUCT* item, HICON icon, int x)
     DrawIconEx(item->hDC, item->rcItem.left + x, item->rcItem.top + 2, icon, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
+// The icon beside each item of the menu bar; items not listed (Exit, About) have none.
+static const struct {
+    UINT item;
+    int icon;
+} ItemIcons[] = {
+    {IDM_MARK_WHITE, 1}, {IDM_MARK_BLUE, 2}, {IDM_MARK_RED, 3},
+    {IDM_WHITE_ONLY, 4}, {IDM_RESET, 5},     {IDM_HELP, 6},
+};
+
 void DrawMenuItem(const DRAWITEMSTRUCT* item)
 {
     UINT id = item->itemID;
@@ -70,24 +79,7 @@ void DrawMenuItem(const DRAWITEMSTRUCT* item)
         DrawPicture(item, MenuIcons[id - IDM_COLOUR_WHITE + 1], 20);
         return;
     }
-    switch (id) {
-    case IDM_MARK_WHITE:
-        DrawPicture(item, MenuIcons[1], 2);
-        break;
-    case IDM_MARK_BLUE:
-        DrawPicture(item, MenuIcons[2], 2);
-        break;
-    case IDM_MARK_RED:
-        DrawPicture(item, MenuIcons[3], 2);
-        break;
-    case IDM_WHITE_ONLY:
-        DrawPicture(item, MenuIcons[4], 2);
-        break;
-    case IDM_RESET:
-        DrawPicture(item, MenuIcons[5], 2);
-        break;
-    case IDM_HELP:
-        DrawPicture(item, MenuIcons[6], 2);
-        break;
-    }
+    for (const auto& entry : ItemIcons)
+        if (entry.item == id)
+            DrawPicture(item, MenuIcons[entry.icon], 2);
 }

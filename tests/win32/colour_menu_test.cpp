@@ -10,6 +10,8 @@
 
 namespace {
 
+class ColourMenuTest : public MainWindowTest {};
+
 // The menu is modal: a second thread waits for its popup window, notes where it stands and
 // presses keys in it, while the test's thread sits in the menu's own loop.
 class MenuWatch {
@@ -142,7 +144,7 @@ void RightClick(HWND cell, int x)
 
 } // namespace
 
-TEST_F(MainWindowTest, ARightClickOpensTheMenuAtTheEndOfTheText)
+TEST_F(ColourMenuTest, ARightClickOpensTheMenuAtTheEndOfTheText)
 {
     // The digit under the pointer is selected; the menu's place does not depend on the pointer.
     const struct {
@@ -169,7 +171,7 @@ TEST_F(MainWindowTest, ARightClickOpensTheMenuAtTheEndOfTheText)
     }
 }
 
-TEST_F(MainWindowTest, TheCheckFollowsTheMark)
+TEST_F(ColourMenuTest, TheCheckFollowsTheMark)
 {
     const struct {
         LONG mark;
@@ -191,7 +193,7 @@ TEST_F(MainWindowTest, TheCheckFollowsTheMark)
     }
 }
 
-TEST_F(MainWindowTest, AChoiceMarksTheCellWhoseMenuItWas)
+TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
 {
     Put(140, "10:00");
     Put(115, "03:00");
@@ -227,7 +229,7 @@ TEST_F(MainWindowTest, AChoiceMarksTheCellWhoseMenuItWas)
 
 // A right press outside the cells and the release over a cell: the release must not open a
 // menu for a cell other than the focused one, whose mark a choice would change.
-TEST_F(MainWindowTest, AReleaseAloneOpensNoMenu)
+TEST_F(ColourMenuTest, AReleaseAloneOpensNoMenu)
 {
     Put(101, "00:00");
     MenuWatch watch(ChooseRed);
@@ -240,7 +242,7 @@ TEST_F(MainWindowTest, AReleaseAloneOpensNoMenu)
     EXPECT_EQ(Mark(113), 0);
 }
 
-TEST_F(MainWindowTest, AMenuAskedOfAnotherCellIsThatCells)
+TEST_F(ColourMenuTest, AMenuAskedOfAnotherCellIsThatCells)
 {
     Put(101, "00:00");
     SetWindowLongA(Control(113), GWL_USERDATA, 2);

@@ -5,6 +5,8 @@
 
 namespace {
 
+class EditorTest : public MainWindowTest {};
+
 // The grand total a user would add up by hand from the cells' texts.
 std::string HandSum(HWND window)
 {
@@ -46,7 +48,7 @@ const Transition Transitions[] = {
 
 } // namespace
 
-TEST_F(MainWindowTest, EveryTransitionOfTheEditor)
+TEST_F(EditorTest, EveryTransitionOfTheEditor)
 {
     for (const Transition& row : Transitions) {
         SCOPED_TRACE(std::string("position ") + std::to_string(row.selected) + ", " + row.action);
@@ -76,7 +78,7 @@ TEST_F(MainWindowTest, EveryTransitionOfTheEditor)
     }
 }
 
-TEST_F(MainWindowTest, FourDigitsFillACellAndMoveOn)
+TEST_F(EditorTest, FourDigitsFillACellAndMoveOn)
 {
     Type("3745");
     EXPECT_EQ(Text(101), "37:45");
@@ -87,7 +89,7 @@ TEST_F(MainWindowTest, FourDigitsFillACellAndMoveOn)
     EXPECT_EQ(Totals(), "0039:15 0000:00 0000:00 0039:15 039:15 000:00 000:00 000:00");
 }
 
-TEST_F(MainWindowTest, TypingPastTheLastCellWrapsToTheFirst)
+TEST_F(EditorTest, TypingPastTheLastCellWrapsToTheFirst)
 {
     Put(140, "00:00");
     Type("5959");
@@ -97,7 +99,7 @@ TEST_F(MainWindowTest, TypingPastTheLastCellWrapsToTheFirst)
     EXPECT_EQ(Text(308), "059:59");
 }
 
-TEST_F(MainWindowTest, DeleteAndBackSpaceAcrossCells)
+TEST_F(EditorTest, DeleteAndBackSpaceAcrossCells)
 {
     Put(110, "11:11");
     SendMessageA(Control(110), EM_SETSEL, 5, 4);
@@ -116,7 +118,7 @@ TEST_F(MainWindowTest, DeleteAndBackSpaceAcrossCells)
     EXPECT_EQ(Text(308), "022:20");
 }
 
-TEST_F(MainWindowTest, CharactersOtherThanAllowedDigitsChangeNothing)
+TEST_F(EditorTest, CharactersOtherThanAllowedDigitsChangeNothing)
 {
     Put(101, "12:34");
     const unsigned char dropped[] = {'a', 'W', ' ', ':', '\r', 0x1B, 0x08, 0x16, 0x03, 0x18, 0x1A, '-', 0xB9};
@@ -128,7 +130,7 @@ TEST_F(MainWindowTest, CharactersOtherThanAllowedDigitsChangeNothing)
     EXPECT_EQ(Text(304), "0000:00"); // nothing was recomputed into view either
 }
 
-TEST_F(MainWindowTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)
+TEST_F(EditorTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)
 {
     Type("12");
     HWND cell = Control(101);
@@ -149,7 +151,7 @@ TEST_F(MainWindowTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)
     EXPECT_EQ(Text(304), "0012:04");
 }
 
-TEST_F(MainWindowTest, AltBackSpaceDoesNotUndoBehindTheTotals)
+TEST_F(EditorTest, AltBackSpaceDoesNotUndoBehindTheTotals)
 {
     Type("2");
     SendMessageA(Control(101), WM_SYSKEYDOWN, VK_BACK, 0x20000001);
@@ -157,7 +159,7 @@ TEST_F(MainWindowTest, AltBackSpaceDoesNotUndoBehindTheTotals)
     EXPECT_EQ(Text(304), "0020:00");
 }
 
-TEST_F(MainWindowTest, APressPicksTheDigitUnderThePointer)
+TEST_F(EditorTest, APressPicksTheDigitUnderThePointer)
 {
     ASSERT_GT(DigitWidth, 0);
     int half = ColonWidth - ColonWidth / 2;
@@ -176,7 +178,7 @@ TEST_F(MainWindowTest, APressPicksTheDigitUnderThePointer)
     EXPECT_EQ(SelectedDigit(125), 3);
 }
 
-TEST_F(MainWindowTest, TheFigureFontIsMeasuredAsItDraws)
+TEST_F(EditorTest, TheFigureFontIsMeasuredAsItDraws)
 {
     // The widths the press and the colour menu work with are those the cell font draws.
     HDC dc = GetDC(nullptr);

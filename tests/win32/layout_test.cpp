@@ -5,6 +5,8 @@
 
 namespace {
 
+class LayoutTest : public MainWindowTest {};
+
 struct Place {
     int id;
     const char* className;
@@ -46,7 +48,7 @@ int ChildCount(HWND window)
 
 } // namespace
 
-TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
+TEST_F(LayoutTest, ControlsStandWhereTheyBelong)
 {
     EXPECT_EQ(ChildCount(window), 112);
     for (const Place& place : Places) {
@@ -71,13 +73,13 @@ TEST_F(MainWindowTest, ControlsStandWhereTheyBelong)
     }
 }
 
-TEST_F(MainWindowTest, RowLabelsCountTheTracks)
+TEST_F(LayoutTest, RowLabelsCountTheTracks)
 {
     for (int cell = 101; cell <= 140; ++cell)
         EXPECT_EQ(Text(cell + 100), std::to_string(cell - 100));
 }
 
-TEST_F(MainWindowTest, FontsGoToTheirControls)
+TEST_F(LayoutTest, FontsGoToTheirControls)
 {
     auto font = [&](int id) { return reinterpret_cast<HFONT>(SendMessageA(Control(id), WM_GETFONT, 0, 0)); };
     EXPECT_NE(FigureFont, nullptr);
@@ -96,7 +98,7 @@ TEST_F(MainWindowTest, FontsGoToTheirControls)
     EXPECT_EQ(symbol.lfHeight, -15);
 }
 
-TEST_F(MainWindowTest, RegionsDecideWhatThePointerReaches)
+TEST_F(LayoutTest, RegionsDecideWhatThePointerReaches)
 {
     auto at = [&](int x, int y) {
         POINT p = {x, y};
@@ -119,7 +121,7 @@ TEST_F(MainWindowTest, RegionsDecideWhatThePointerReaches)
         << "the frame has no SS_NOTIFY, so a press on it reaches the main window";
 }
 
-TEST_F(MainWindowTest, OnlyTheCellsAreTabStopsInOrder)
+TEST_F(LayoutTest, OnlyTheCellsAreTabStopsInOrder)
 {
     HWND cell = Control(101);
     for (int expected = 102; expected <= 141; ++expected) {
@@ -128,14 +130,14 @@ TEST_F(MainWindowTest, OnlyTheCellsAreTabStopsInOrder)
     }
 }
 
-TEST_F(MainWindowTest, TheFirstCellStartsWithTheFocus)
+TEST_F(LayoutTest, TheFirstCellStartsWithTheFocus)
 {
     EXPECT_EQ(FocusedId(), 101);
     EXPECT_EQ(FocusedCellId, 101);
     EXPECT_EQ(SelectedDigit(101), 0);
 }
 
-TEST_F(MainWindowTest, TheTextSitsInTheVisiblePartOfACell)
+TEST_F(LayoutTest, TheTextSitsInTheVisiblePartOfACell)
 {
     RECT text;
     SendMessageA(Control(101), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));

@@ -5,6 +5,8 @@
 
 namespace {
 
+class NavigationTest : public MainWindowTest {};
+
 struct Move {
     int from;
     int key;
@@ -56,7 +58,7 @@ std::string Describe(const Move& move)
 
 } // namespace
 
-TEST_F(MainWindowTest, KeysMoveToTheTensOfMinutesOfTheTarget)
+TEST_F(NavigationTest, KeysMoveToTheTensOfMinutesOfTheTarget)
 {
     for (const Move& move : Moves) {
         SCOPED_TRACE(Describe(move));
@@ -75,7 +77,7 @@ TEST_F(MainWindowTest, KeysMoveToTheTensOfMinutesOfTheTarget)
     }
 }
 
-TEST_F(MainWindowTest, ARoundOfTheSheetReturnsToItsStart)
+TEST_F(NavigationTest, ARoundOfTheSheetReturnsToItsStart)
 {
     // Forty moves of any one kind visit every cell once; PageDown forty times visits each column ten times.
     const int keys[] = {VK_DOWN, VK_UP, VK_TAB};
@@ -98,7 +100,7 @@ TEST_F(MainWindowTest, ARoundOfTheSheetReturnsToItsStart)
     EXPECT_EQ(FocusedId(), 117);
 }
 
-TEST_F(MainWindowTest, TheWheelMovesOneCellPerMessage)
+TEST_F(NavigationTest, TheWheelMovesOneCellPerMessage)
 {
     const struct {
         int from, distance, to;
@@ -123,7 +125,7 @@ TEST_F(MainWindowTest, TheWheelMovesOneCellPerMessage)
     }
 }
 
-TEST_F(MainWindowTest, ControlShortcutsActOnTheCell)
+TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
 {
     Put(112, "02:00");
     Put(125, "05:00");
@@ -156,7 +158,7 @@ TEST_F(MainWindowTest, ControlShortcutsActOnTheCell)
     EXPECT_EQ(SelectedDigit(101), 0);
 }
 
-TEST_F(MainWindowTest, KeysWithoutAMeaningDoNothing)
+TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
 {
     const struct {
         int key;
