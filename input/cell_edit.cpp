@@ -145,6 +145,18 @@ static void PressAt(HWND cell, LPARAM lParam)
     SelectDigit(cell, DigitAtX(LOWORD(lParam), ColonWidth, DigitWidth));
 }
 
+// Minimised, the window is out of the user's sight, yet Wine keeps it active with the focus in
+// its cell: keys and the wheel meant for something else must not change the sheet unseen.
+static bool IsOutOfSight() { return IsIconic(MainWindow) != FALSE; }
+
+void TurnWheel(WPARAM wParam)
+{
+    if (IsOutOfSight())
+        return;
+    HWND focused = GetDlgItem(MainWindow, FocusedCellId);
+    SendMessageA(focused, WM_KEYDOWN, static_cast<short>(HIWORD(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
+}
+
 static void OpenColourMenu(HWND cell)
 {
     // A choice marks the focused cell, so the menu's cell has to be the focused one.
@@ -169,9 +181,12 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         OpenColourMenu(cell);
         return 0;
     case WM_KEYDOWN:
-        KeyDown(cell, static_cast<int>(wParam));
+        if (!IsOutOfSight())
+            KeyDown(cell, static_cast<int>(wParam));
         return 0;
     case WM_CHAR:
+        if (IsOutOfSight())
+            return 0;
         return EnterCharacter(cell, message, wParam, lParam);
     case WM_LBUTTONDOWN:
         PressAt(cell, lParam);
@@ -187,7 +202,8 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         // the default procedure, also over a cell that a press elsewhere never focused.
         return 0;
     case WM_MOUSEWHEEL:
-        SendMessageA(cell, WM_KEYDOWN, static_cast<short>(HIWORD(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
+        // It comes to the cell under the pointer, which need not be the focused one.
+        TurnWheel(wParam);
         return 0;
     case WM_SYSKEYDOWN:
         // Alt+BackSpace is the edit control's own undo, which would bypass the totals.

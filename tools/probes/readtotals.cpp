@@ -1,11 +1,14 @@
 // Reads a running Zelmora window from outside: the cells, the eight totals, the focused cell.
-//   readtotals.exe [TIMEOUT_MS]
-// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "client: W x H",
-// "origin: X Y" (the client area's top-left on the screen).
+//   readtotals.exe [TIMEOUT_MS [minimise]]
+// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "selection: START END"
+// (of the focused window), "client: W x H", "origin: X Y" (the client area's top-left on the
+// screen); with "minimise" also "minimise: X Y", the centre of the caption's minimise box (its
+// restore box while minimised) on the screen, or nothing when there is none.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -38,7 +41,28 @@ int main(int argc, char** argv)
     GetClientRect(window, &client);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
-    std::printf("\nfocus: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus),
-                client.right, client.bottom, origin.x, origin.y);
+    DWORD_PTR selection = 0;
+    if (info.hwndFocus != nullptr)
+        SendMessageTimeoutA(info.hwndFocus, EM_GETSEL, 0, 0, SMTO_NORMAL, 5000, &selection);
+    std::printf("\nfocus: %d\nselection: %u %u\nclient: %ld x %ld\norigin: %ld %ld\n",
+                GetDlgCtrlID(info.hwndFocus), LOWORD(selection), HIWORD(selection), client.right,
+                client.bottom, origin.x, origin.y);
+    if (argc > 2 && std::strcmp(argv[2], "minimise") == 0) {
+        // The box is where the window answers HTMINBUTTON along the middle of its title bar.
+        TITLEBARINFO bar = {};
+        bar.cbSize = sizeof bar;
+        GetTitleBarInfo(window, &bar);
+        LONG y = (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2, first = -1, last = -1;
+        for (LONG x = bar.rcTitleBar.left; x < bar.rcTitleBar.right; ++x) {
+            DWORD_PTR hit = 0;
+            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 5000, &hit);
+            if (hit == HTMINBUTTON) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        if (first >= 0)
+            std::printf("minimise: %ld %ld\n", (first + last) / 2, y);
+    }
     return 0;
 }
