@@ -49,10 +49,11 @@ zelmora_keys() {
 }
 
 # One line of the probe's output: cells, totals, focus, selection, client or origin; or
-# minimise, the screen point of the caption's minimise box (the restore box while minimised).
+# minimise, the screen point of the caption's minimise box (the restore box while minimised);
+# or "at X Y", the control a click at that screen point reaches.
 zelmora_read() {
   local name="$1"
-  [ "$name" = minimise ] || set --
+  [ "$name" = minimise ] || [ "$name" = at ] || set --
   timeout 30 wine "$ZELMORA_PROBE" 10000 "$@" 2>/dev/null | tr -d '\r' | sed -n "s/^$name: //p"
 }
 

@@ -1,9 +1,11 @@
 // Reads a running Zelmora window from outside: the cells, the eight totals, the focused cell.
-//   readtotals.exe [TIMEOUT_MS [minimise]]
+//   readtotals.exe [TIMEOUT_MS [minimise | at X Y]]
 // Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "selection: START END"
 // (of the focused window), "client: W x H", "origin: X Y" (the client area's top-left on the
 // screen); with "minimise" also "minimise: X Y", the centre of the caption's minimise box (its
-// restore box while minimised) on the screen, or nothing when there is none.
+// restore box while minimised) on the screen, or nothing when there is none; with "at X Y"
+// also "at: ID CLASS", the window that a click at that screen point reaches, as the system
+// finds it from outside the program.
 #include <windows.h>
 
 #include <cstdio>
@@ -47,6 +49,13 @@ int main(int argc, char** argv)
     std::printf("\nfocus: %d\nselection: %u %u\nclient: %ld x %ld\norigin: %ld %ld\n",
                 GetDlgCtrlID(info.hwndFocus), LOWORD(selection), HIWORD(selection), client.right,
                 client.bottom, origin.x, origin.y);
+    if (argc > 4 && std::strcmp(argv[2], "at") == 0) {
+        POINT point = {std::atol(argv[3]), std::atol(argv[4])};
+        HWND hit = WindowFromPoint(point);
+        char className[64] = "";
+        GetClassNameA(hit, className, sizeof className);
+        std::printf("at: %d %s\n", GetDlgCtrlID(hit), className);
+    }
     if (argc > 2 && std::strcmp(argv[2], "minimise") == 0) {
         // The box is where the window answers HTMINBUTTON along the middle of its title bar.
         TITLEBARINFO bar = {};
