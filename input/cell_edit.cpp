@@ -247,6 +247,12 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         if (wParam == VK_BACK)
             return 0;
         break;
+    case WM_SYSCOMMAND:
+        // Alt and F10 open the menu bar through the cell; any other system command would
+        // minimise, maximise, move or size the cell itself, and a minimised cell loses digits.
+        if ((wParam & 0xFFF0) != SC_KEYMENU && (wParam & 0xFFF0) != SC_MOUSEMENU)
+            return 0;
+        break;
     case WM_MBUTTONDOWN: // Wine's edit control pastes the X selection on a middle click
     case WM_PASTE:
     case WM_CUT:
