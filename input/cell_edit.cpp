@@ -45,15 +45,36 @@ static void StepLeft(HWND cell)
         SelectDigit(cell, position);
 }
 
+// The selected digit, or when the selection is not one digit the digit that ends nearest it.
+static int DigitToSelect(HWND cell, bool& selected)
+{
+    DWORD selection = static_cast<DWORD>(SendMessageA(cell, EM_GETSEL, 0, 0));
+    int start = LOWORD(selection), end = HIWORD(selection);
+    selected = end - start == 1 && start != 2 && start <= 4;
+    return selected ? start : DigitNearSelectionEnd(end);
+}
+
 // Exactly one digit is selected before a character replaces it, so the text keeps its form
 // whatever selection another program may have set.
 static int EnsureOneDigitSelected(HWND cell)
 {
-    DWORD selection = static_cast<DWORD>(SendMessageA(cell, EM_GETSEL, 0, 0));
-    int start = LOWORD(selection), end = HIWORD(selection);
-    if (end - start != 1 || start == 2 || start > 4)
-        SelectDigit(cell, DigitNearSelectionEnd(end));
+    bool selected;
+    int digit = DigitToSelect(cell, selected);
+    if (!selected)
+        SelectDigit(cell, digit);
     return SelectionEnd(cell);
+}
+
+// A text another program sets, as automation tools set fields: the cell keeps one selected digit
+// (the edit control would leave only a caret at the start) and the totals follow the text.
+static LRESULT TakeText(HWND cell, LPARAM lParam)
+{
+    bool selected;
+    int digit = DigitToSelect(cell, selected);
+    LRESULT result = CallWindowProcA(StandardEditProc, cell, WM_SETTEXT, 0, lParam);
+    SelectDigit(cell, digit);
+    RecalcTotals(MainWindow);
+    return result;
 }
 
 static LRESULT EnterCharacter(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
@@ -145,6 +166,29 @@ static void PressAt(HWND cell, LPARAM lParam)
     SelectDigit(cell, DigitAtX(LOWORD(lParam), ColonWidth, DigitWidth));
 }
 
+// Minimised, the window is out of the user's sight, yet Wine keeps it active with the focus in
+// its cell: keys and the wheel meant for something else must not change the sheet unseen.
+static bool IsOutOfSight() { return IsIconic(MainWindow) != FALSE; }
+
+void TurnWheel(WPARAM wParam)
+{
+    if (IsOutOfSight())
+        return;
+    HWND focused = GetDlgItem(MainWindow, FocusedCellId);
+    SendMessageA(focused, WM_KEYDOWN, static_cast<short>(HIWORD(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
+}
+
+// The keyboard focus stays on a cell: given to a label, a total, a button or the main window
+// itself (a default procedure does that when told it was activated), it comes straight back.
+static LRESULT LoseFocus(HWND cell, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CallWindowProcA(StandardEditProc, cell, WM_KILLFOCUS, wParam, lParam);
+    HWND to = reinterpret_cast<HWND>(wParam);
+    if (to != nullptr && (to == MainWindow || (IsChild(MainWindow, to) && !IsCell(to))))
+        SetFocus(cell);
+    return result;
+}
+
 static void OpenColourMenu(HWND cell)
 {
     // A choice marks the focused cell, so the menu's cell has to be the focused one.
@@ -162,16 +206,24 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_SETFOCUS:
         FocusedCellId = GetDlgCtrlID(cell);
+        // A cell focused by another road than the program's own (a default procedure, another
+        // program) may show a caret without a selected digit.
+        EnsureOneDigitSelected(cell);
         break;
+    case WM_KILLFOCUS:
+        return LoseFocus(cell, wParam, lParam);
     case WM_SETCURSOR:
         return 0;
     case WM_CONTEXTMENU:
         OpenColourMenu(cell);
         return 0;
     case WM_KEYDOWN:
-        KeyDown(cell, static_cast<int>(wParam));
+        if (!IsOutOfSight())
+            KeyDown(cell, static_cast<int>(wParam));
         return 0;
     case WM_CHAR:
+        if (IsOutOfSight())
+            return 0;
         return EnterCharacter(cell, message, wParam, lParam);
     case WM_LBUTTONDOWN:
         PressAt(cell, lParam);
@@ -187,11 +239,18 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         // the default procedure, also over a cell that a press elsewhere never focused.
         return 0;
     case WM_MOUSEWHEEL:
-        SendMessageA(cell, WM_KEYDOWN, static_cast<short>(HIWORD(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
+        // It comes to the cell under the pointer, which need not be the focused one.
+        TurnWheel(wParam);
         return 0;
     case WM_SYSKEYDOWN:
         // Alt+BackSpace is the edit control's own undo, which would bypass the totals.
         if (wParam == VK_BACK)
+            return 0;
+        break;
+    case WM_SYSCOMMAND:
+        // Alt and F10 open the menu bar through the cell; any other system command would
+        // minimise, maximise, move or size the cell itself, and a minimised cell loses digits.
+        if ((wParam & 0xFFF0) != SC_KEYMENU && (wParam & 0xFFF0) != SC_MOUSEMENU)
             return 0;
         break;
     case WM_MBUTTONDOWN: // Wine's edit control pastes the X selection on a middle click
@@ -201,11 +260,30 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
     case WM_UNDO:
     case EM_UNDO:
     case EM_REPLACESEL:
+    case EM_SETLIMITTEXT: // a limit under five characters would let a typed digit only delete
+    case EM_FMTLINES:     // soft line breaks would show in the text the totals read
         // A cell has no clipboard and no undo, and its text never leaves the "mm:ss" form.
         return 0;
+    case WM_IME_CHAR:
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+    case WM_UNICHAR:
+        // The edit control would write these characters itself, past the digit rules; the
+        // default procedure hands them back as WM_CHAR, which the rules check.
+        return DefWindowProcA(cell, message, wParam, lParam);
+    case EM_SETSEL: {
+        // Another program may select anything; the cell keeps one digit selected.
+        LRESULT result = CallWindowProcA(StandardEditProc, cell, message, wParam, lParam);
+        EnsureOneDigitSelected(cell);
+        return result;
+    }
     case WM_SETTEXT:
         if (lParam == 0 || !IsDuration(reinterpret_cast<const char*>(lParam)))
             return FALSE;
+        // Sent from another thread, and not by a reset that this message started.
+        if (InSendMessage() && !ResettingSheet)
+            return TakeText(cell, lParam);
         break;
     }
     return CallWindowProcA(StandardEditProc, cell, message, wParam, lParam);

@@ -10,6 +10,10 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
 // Gives the cell the focus and selects the digit at position (0, 1, 3 or 4).
 void FocusCell(HWND cell, int position);
 
+// One wheel message, wherever over the main window it turned: the focused cell moves one cell,
+// up when the wheel turned forward, down when backward.
+void TurnWheel(WPARAM wParam);
+
 // The main window's WM_TIMER: the auto-repeat of the arrow buttons (timers 1..8).
 void RepeatTick(int timer);
 

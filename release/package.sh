@@ -31,6 +31,7 @@ find "$stage" -exec touch -h -d "@$stamp" {} +
 size_kb=$(( ($(stat -c %s "$stage/Zelmora/bin/zelmora.exe" "$stage/Zelmora/help/zelmora.chm" \
   "$stage/Zelmora/readme.txt" | paste -sd+ | bc) + 1023) / 1024 ))
 makensis -V2 -INPUTCHARSET UTF8 -DDIST="$stage/Zelmora" -DREADME="$stage/Zelmora/readme.txt" \
+  -DICON="$here/../app/pictures/icon11.ico" \
   -DOUTFILE="$out/zelmora-$version-setup.exe" -DSIZE_KB="$size_kb" "$here/zelmora.nsi"
 echo "$out/zelmora-$version.zip"
 echo "$out/zelmora-$version-setup.exe"

@@ -1,6 +1,6 @@
 ; The installer: Program Files\Zelmora with bin\, help\ and the read-me, one Start-menu
 ; shortcut, and the uninstall entry Windows lists among installed programs. Nothing else.
-;   makensis -DDIST=<dist folder> -DREADME=<read-me in cp1251> -DOUTFILE=<setup.exe> zelmora.nsi
+;   makensis -DDIST=<dist folder> -DREADME=<read-me in cp1251> -DICON=<icon 11> -DOUTFILE=<setup.exe> zelmora.nsi
 
 ; An ANSI installer, so that it runs on Windows 98 and ME as the program does.
 Unicode false
@@ -16,14 +16,36 @@ RequestExecutionLevel admin
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
 
-!define MUI_ICON "${NSISDIR}\Contrib\Graphics\Icons\modern-install.ico"
-!define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
+; The program's own icon, also on the uninstaller.
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+; Cancel asks before it leaves an installation half made.
+!define MUI_ABORTWARNING
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ShowCaption
 !insertmacro MUI_PAGE_DIRECTORY
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ShowCaption
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ShowCaption
 !insertmacro MUI_PAGE_FINISH
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.ShowCaption
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.ShowCaption
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Russian"
+; A finished installation or uninstallation stays on its last page, whose caption MUI also
+; leaves ending with a blank: it takes the language's own words for "completed" instead.
+SubCaption 4 ""
+UninstallSubCaption 2 ""
+
+; Every page adds its name to the caption, and the pages here have a blank one: without this
+; the caption would end with a space.
+Function ShowCaption
+  SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:$(^SetupCaption)"
+FunctionEnd
+
+Function un.ShowCaption
+  SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:$(^UninstallCaption)"
+FunctionEnd
 
 ; Texts of an ANSI installer reach Windows in the language's code page (1251) only
 ; through language strings.

@@ -48,9 +48,13 @@ zelmora_keys() {
   xdotool key --delay 40 $*
 }
 
-# One line of the probe's output: cells, totals, focus, client or origin.
+# One line of the probe's output: cells, totals, focus, selection, client or origin; or
+# minimise, the screen point of the caption's minimise box (the restore box while minimised);
+# or "at X Y", the control a click at that screen point reaches.
 zelmora_read() {
-  timeout 30 wine "$ZELMORA_PROBE" 10000 2>/dev/null | tr -d '\r' | sed -n "s/^$1: //p"
+  local name="$1"
+  [ "$name" = minimise ] || [ "$name" = at ] || set --
+  timeout 30 wine "$ZELMORA_PROBE" 10000 "$@" 2>/dev/null | tr -d '\r' | sed -n "s/^$name: //p"
 }
 
 # The colour of a client pixel, as ImageMagick prints it, e.g. "srgb(255,0,0)".

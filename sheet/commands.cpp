@@ -14,7 +14,7 @@ static void Repaint(HWND cell)
     UpdateWindow(cell);
 }
 
-static bool IsCell(HWND window)
+bool IsCell(HWND window)
 {
     int id = GetDlgCtrlID(window);
     return window != nullptr && GetParent(window) == MainWindow && id >= IDC_FIRST_CELL &&
@@ -50,8 +50,11 @@ void WhiteOnly()
     RecalcTotals(MainWindow);
 }
 
+bool ResettingSheet;
+
 void ResetSheet()
 {
+    ResettingSheet = true;
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         char text[FieldTextSize];
         GetDlgItemTextA(MainWindow, id, text, FieldTextSize);
@@ -59,6 +62,7 @@ void ResetSheet()
             SetDlgItemTextA(MainWindow, id, "00:00");
         ClearMark(GetDlgItem(MainWindow, id));
     }
+    ResettingSheet = false;
     FocusCell(GetDlgItem(MainWindow, IDC_FIRST_CELL), 0);
     RecalcTotals(MainWindow);
 }

@@ -8,11 +8,20 @@
 // A cell's mark, kept in the cell window's user data.
 enum CellColour { White = 0, Blue = 1, Red = 2 };
 
+// Whether the window is one of the main window's 40 cells.
+bool IsCell(HWND window);
+
 // The mark as every reader sees it: 1 is Blue, 2 is Red, anything else White.
 CellColour ReadCellColour(HWND cell);
 
+// Keeps a total field's text the recalculation's own: texts from other programs are refused.
+void GuardTotalField(HWND field);
+
 // Re-reads all cells and marks and rewrites the total fields whose text changed.
 void RecalcTotals(HWND mainWindow);
+
+// True while ResetSheet writes the cells: its one recalculation at the end covers them all.
+extern bool ResettingSheet;
 
 void MarkFocusedCell(CellColour colour);
 void WhiteOnly();

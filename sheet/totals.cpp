@@ -12,14 +12,35 @@ CellColour ReadCellColour(HWND cell)
     return value == Blue || value == Red ? static_cast<CellColour>(value) : White;
 }
 
+static WNDPROC FieldClassProc; // the STATIC class's procedure, behind TotalFieldProc
+static bool Storing;           // a recalculation is writing a field
+
+// A total field shows what the last recalculation wrote. A text another program sends it
+// is refused, or the totals would no longer add up the cells.
+static LRESULT CALLBACK TotalFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETTEXT && InSendMessage() && !Storing)
+        return FALSE;
+    return CallWindowProcA(FieldClassProc, field, message, wParam, lParam);
+}
+
+void GuardTotalField(HWND field)
+{
+    FieldClassProc = reinterpret_cast<WNDPROC>(GetWindowLongA(field, GWL_WNDPROC));
+    SetWindowLongA(field, GWL_WNDPROC, reinterpret_cast<LONG>(TotalFieldProc));
+}
+
 // Sets the field's text only when it differs, so a keystroke repaints just what changed.
 static void Store(HWND mainWindow, int id, const char* text)
 {
     HWND field = GetDlgItem(mainWindow, id);
     char shown[FieldTextSize];
     GetWindowTextA(field, shown, FieldTextSize);
-    if (strcmp(shown, text) != 0)
+    if (strcmp(shown, text) != 0) {
+        Storing = true;
         SetWindowTextA(field, text);
+        Storing = false;
+    }
 }
 
 void RecalcTotals(HWND mainWindow)

@@ -5,6 +5,7 @@
 #include "../app/resource.h"
 #include "../input/input.h"
 #include "../sheet/duration.h"
+#include "../sheet/sheet.h"
 
 HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
 HBRUSH MenuBrush, MenuBrushInverse;
@@ -112,6 +113,8 @@ static void CreateTotalsAndButtons(HWND window)
     SetRegion(frame, u);
     for (int k = 1; k <= 4; ++k)
         Child(window, "STATIC", 300 + k, "0000:00", TotalStyle, 405, 23 * k + 3, 78, 22);
+    for (int id = IDC_COLOUR_SUM_BASE; id <= IDC_COLUMN_TOTAL_BASE + 4; ++id)
+        GuardTotalField(Made[id]);
     HWND panel = Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, 394, 130, 100, 148);
     HRGN holes = CreateRectRgn(0, 0, 100, 148);
     for (int i = 1; i <= ButtonCount; ++i)

@@ -130,6 +130,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:
         RepeatTick(static_cast<int>(wParam));
         return 0;
+    case WM_MOUSEWHEEL:
+        // Wine, like newer Windows, sends the wheel to the window under the pointer; the labels,
+        // totals and buttons hand it on to here.
+        TurnWheel(wParam);
+        return 0;
     case WM_CTLCOLOREDIT:
         return reinterpret_cast<LRESULT>(
             CellColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The shipped zelmora.exe under real X input: the colour menu of a right click, and the
-# repeat of a held arrow button, counted from outside with readtotals.exe.
+# The shipped zelmora.exe under real X input: the colour menu of a right click, the repeat of
+# a held arrow button, and the wheel, counted from outside with readtotals.exe.
 set -euo pipefail
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -107,6 +107,29 @@ stopped=$(zelmora_read focus)
 sleep 1
 expect "no repeat after another program took over" "$stopped" "$(zelmora_read focus)"
 echo "moves until the other program took over: $(((stopped - 101 + 40) % 40)) (modulo 40)"
+
+# The wheel moves the focused cell one cell a notch wherever over the window it turns: Wine
+# sends it to the window under the pointer, be it another cell, a label, a total or the panel.
+xdotool key ctrl+Home Next
+expect "focus on track 11" "111" "$(zelmora_read focus)"
+cells=$(zelmora_read cells)
+turn() {
+  pointer "$1" "$2"
+  sleep 0.2
+  xdotool click --repeat "$3" --delay 150 "$4"
+  sleep 0.3
+}
+turn 160 128 3 5
+expect "three notches back over track 15" "114" "$(zelmora_read focus)"
+turn 209 60 2 4
+expect "two notches forward over the label of track 22" "112" "$(zelmora_read focus)"
+turn 444 60 1 5
+expect "a notch back over the blue sum" "113" "$(zelmora_read focus)"
+turn 444 145 2 5
+expect "two notches back over the button panel" "115" "$(zelmora_read focus)"
+turn 160 128 3 4
+expect "three notches forward over track 15, focused at the first" "112" "$(zelmora_read focus)"
+expect "the wheel writes nothing" "$cells" "$(zelmora_read cells)"
 
 code=0
 zelmora_close || code=$?

@@ -19,6 +19,25 @@ zelmora_keys ctrl+End 5 9 5 9 BackSpace Delete
 expect "after the wrap" "03:45 59:50" "$(zelmora_read cells | awk '{print $1, $40}')"
 expect "column 4" "059:50" "$(zelmora_read totals | awk '{print $8}')"
 
+# Minimised, the window takes no key into the sheet, though Wine leaves it active with the focus
+# in its cell; restored, that cell has its selected digit again and the keys go on there.
+zelmora_keys ctrl+Home Right Right Right
+expect "before minimising: the last digit of track 1" "101 4 5" "$(zelmora_read focus) $(zelmora_read selection)"
+before=$(zelmora_read cells)
+read -r x y <<<"$(zelmora_read minimise)"
+xdotool mousemove "$x" "$y" click 1
+wait_until 50 eval '[ "$(zelmora_read client)" = "0 x 0" ]' || fail "the window did not minimise"
+zelmora_keys 9 8 7 Down 6 ctrl+BackSpace
+expect "no key reached the sheet while minimised" "$before" "$(zelmora_read cells)"
+read -r x y <<<"$(zelmora_read minimise)"
+xdotool mousemove "$x" "$y" click 1
+wait_until 50 eval '[ "$(zelmora_read client)" = "497 x 281" ]' || fail "the window did not come back"
+expect "restored: the same digit selected" "101 4 5" "$(zelmora_read focus) $(zelmora_read selection)"
+zelmora_keys 2
+expect "restored: typing goes on there" "03:42 102" "$(zelmora_read cells | cut -d' ' -f1) $(zelmora_read focus)"
+zelmora_keys 5
+expect "totals after the restore" "0063:32 0010:00 0054:30 0128:02 068:12 000:00 000:00 059:50" "$(zelmora_read totals)"
+
 shot="$ZELMORA_SESSION/e2e-program.png"
 zelmora_screenshot "$shot"
 expect "red cell 2" "srgb(255,0,0)" "$(zelmora_pixel "$shot" 32 51)"

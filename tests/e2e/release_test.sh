@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The release as users get it: the zip's layout, then the installer under Wine. A silent
+# The release as users get it: the zip's layout, then the installer under Wine. The installer
+# shows the program's icon and a clean caption, and asks before Cancel gives up. A silent
 # install puts the files, one Start-menu shortcut and the uninstall entry in place and
-# nothing else; the program started through the shortcut finds its help; neither the
-# installer nor the uninstaller touches a running copy; a silent uninstall takes away
-# everything the installer made.
+# nothing else, no desktop menu entry either; the program started through the shortcut finds
+# its help; neither the installer nor the uninstaller touches a running copy; a silent
+# uninstall takes away everything the installer made.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=lib.sh
@@ -13,6 +14,11 @@ boxwatch="$ZELMORA_PROBES/boxwatch.exe"
 work="$ZELMORA_SESSION/release-e2e"
 rm -rf "$work"
 mkdir -p "$work"
+# Installing a shortcut would start Wine's menu builder, which writes desktop menu entries for
+# the user. It is off, and the folders it would write to are the test's own, checked below.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
+export XDG_DATA_HOME="$work/xdg-data" XDG_CONFIG_HOME="$work/xdg-config"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 "$here/../../release/package.sh" "$ZELMORA_DIST" "$work" >/dev/null
 zip="$work/zelmora-2.0.zip"
 setup="$work/zelmora-2.0-setup.exe"
@@ -70,6 +76,7 @@ forget_install() {
   wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
 }
 cleanup() {
+  [ -z "${installer:-}" ] || kill "$installer" 2>/dev/null || true
   for pid in $(pids_of "$installed_exe"); do kill "$pid" 2>/dev/null || true; done
   [ "${keep_install:-no}" = yes ] || forget_install
 }
@@ -79,6 +86,53 @@ forget_install  # left over from an interrupted run
 files >"$work/files-before"
 registry >"$work/registry-before"
 temp_entries >"$work/temp-before"
+
+# The installer as a user meets it: the program's own icon, a caption without a blank at its
+# end, and Cancel asks first: No goes on, Yes leaves nothing behind.
+expect "setup: its icons are those of icon 11" same "$(python3 - "$setup" "$here/../../app/pictures/icon11.ico" <<'PY'
+import struct, sys
+exe, ico = (open(path, 'rb').read() for path in sys.argv[1:3])
+pe = struct.unpack_from('<I', exe, 0x3C)[0]
+sections = pe + 24 + struct.unpack_from('<H', exe, pe + 20)[0]
+rsrc = struct.unpack_from('<I', exe, pe + 24 + 96 + 16)[0]
+for i in range(struct.unpack_from('<H', exe, pe + 6)[0]):
+    address, size, raw = struct.unpack_from('<III', exe, sections + 40 * i + 12)
+    if address <= rsrc < address + size:
+        base, delta = raw + rsrc - address, address - raw
+icons = []
+def walk(offset, depth, kind):
+    named, ids = struct.unpack_from('<HH', exe, base + offset + 12)
+    for k in range(named + ids):
+        name, target = struct.unpack_from('<II', exe, base + offset + 16 + 8 * k)
+        if target & 0x80000000:
+            walk(target & 0x7FFFFFFF, depth + 1, name if depth == 0 else kind)
+        elif kind == 3:  # RT_ICON
+            data, size = struct.unpack_from('<II', exe, base + target)
+            icons.append(exe[data - delta:data - delta + size])
+walk(0, 0, None)
+images = [ico[offset:offset + size] for size, offset in
+          (struct.unpack_from('<II', ico, 6 + 16 * i + 8) for i in range(struct.unpack_from('<H', ico, 4)[0]))]
+print('same' if sorted(icons) == sorted(images) else '%d icons, not the %d of icon 11' % (len(icons), len(images)))
+PY
+)"
+wine "$setup" </dev/null >"$work/setup-ui.log" 2>&1 &
+installer=$!
+window=$(wait_for_window 'Установка Зельмора 2.0' 300)
+expect "setup: the caption" "Установка Зельмора 2.0" "$([ -n "$window" ] && xdotool getwindowname "$window")"
+cancel() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key Escape
+  timeout 40 wine "$boxwatch" "$work/cancel-$1.txt" 20000 "$2" </dev/null >/dev/null 2>&1 || true
+  tr -d '\r' <"$work/cancel-$1.txt" | sed -n 's/^text: //p'
+}
+expect "setup: Cancel asks" "Вы действительно хотите отменить установку Зельмора 2.0?" "$(cancel no 7)"
+sleep 1
+expect "setup: No goes on" yes "$(kill -0 "$installer" 2>/dev/null && [ -n "$(wait_for_window 'Установка Зельмора 2.0' 10)" ] && echo yes || echo no)"
+expect "setup: Cancel asks again" "Вы действительно хотите отменить установку Зельмора 2.0?" "$(cancel yes 6)"
+wait_for_exit "$installer" 100 || true
+expect "setup: Yes ends it" "gone" "$(kill -0 "$installer" 2>/dev/null && echo running || echo gone)"
+kill "$installer" 2>/dev/null && wait_for_exit "$installer" 100 || true
+expect "setup: nothing installed" "" "$(files | diff "$work/files-before" - || true)"
 
 # A silent install.
 code=0
@@ -108,6 +162,7 @@ expect "install: the uninstall entry, nothing else" "$(cat <<'REG'
 REG
 )" "$(added "$work/registry-before" "$work/registry-installed" | sed '/^$/d; s/"EstimatedSize"=dword:0*[1-9a-f][0-9a-f]*$/"EstimatedSize"=dword:SIZE/')"
 expect "install: nothing removed from the registry" "" "$(removed "$work/registry-before" "$work/registry-installed")"
+expect "install: no desktop menu entries" "" "$(cd "$work" && find xdg-data xdg-config -mindepth 1)"
 
 # The program, started through its shortcut, runs from the installed folder and opens its
 # help on F1 rather than reporting the file missing.

@@ -142,7 +142,7 @@ TEST_F(AboutTest, ShowsTheTemplate)
          0xFFFF,
          0x50000804,
          {50, 10, 95, 35},
-         "Зельмора\r\n(версия 2.0)\r\n© Мастерская Зельмора\r\nzelmora.example.ru"},
+         "Зельмора\r\n(версия 2.0)\r\n© Мастерская Зельмора\r\nzelmora.example"},
         {"Edit",
          0xFFFF,
          0x50000805,

@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, ResetClearsEverythingAndReturnsToTheFirstCell)
 TEST_F(MainWindowTest, MarkingWithoutAFocusedCellDoesNothing)
 {
     Put(104, "03:00");
-    SetFocus(Control(301));
+    SetFocus(nullptr);
     SendMessageA(window, WM_COMMAND, 702, 0);
     for (int id = 101; id <= 140; ++id)
         EXPECT_EQ(Mark(id), 0);

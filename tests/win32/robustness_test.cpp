@@ -2,6 +2,7 @@
 // after every event, and the counts of GDI and USER objects across thousands of events.
 //   ZELMORA_EVENTS (default 3000) and ZELMORA_SEED (default 20261208) choose the random stream.
 #include "main_window_fixture.h"
+#include "seeded_random.h"
 
 #include "../../app/resource.h"
 #include "../../window/window.h"
@@ -13,24 +14,6 @@
 #include <string>
 
 namespace {
-
-// SplitMix64: the same stream from the same seed on every compiler and library.
-class Random {
-  public:
-    explicit Random(uint64_t seed) : state(seed) {}
-    uint32_t Next()
-    {
-        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<uint32_t>((z ^ (z >> 31)) >> 32);
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
-    bool Chance(int percent) { return Below(100) < percent; }
-
-  private:
-    uint64_t state;
-};
 
 uint64_t Setting(const char* name, uint64_t fallback)
 {

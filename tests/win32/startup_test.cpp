@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ActivationGivesTheFocusBackToTheLastCell)
 {
     Put(127, "00:00");
     SendMessageA(Control(127), EM_SETSEL, 5, 4);
-    SetFocus(Control(304));
+    SetFocus(nullptr);
     SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_EQ(FocusedId(), 127);
     EXPECT_EQ(SelectedDigit(127), 4) << "the selection is left as it was";

@@ -108,8 +108,9 @@ TEST_F(TooltipsTest, TheToolsAndTheirTexts)
             ASSERT_TRUE(SendMessageA(t.tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info)));
             EXPECT_EQ(info.hwnd, t.tools[i].first) << "registered in this order";
             EXPECT_EQ(info.uId, reinterpret_cast<UINT_PTR>(t.tools[i].first));
-            EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS),
-                      static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
+            EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT),
+                      static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT))
+                << "a click on the tip goes to the control beneath";
             EXPECT_EQ(TipText(t.tip, t.tools[i].first), t.tools[i].second);
         }
     }

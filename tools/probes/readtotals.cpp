@@ -1,12 +1,17 @@
 // Reads a running Zelmora window from outside: the cells, the eight totals, the focused cell.
-//   readtotals.exe [TIMEOUT_MS]
-// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "digit: P" (the selected
-// position 0, 1, 3 or 4 of the focused cell), "client: W x H", "origin: X Y" (the client
-// area's top-left on the screen).
+//   readtotals.exe [TIMEOUT_MS [minimise | at X Y]]
+// Prints "cells: ..." (40 texts), "totals: 301 .. 308", "focus: ID", "selection: START END"
+// (of the focused window), "digit: P" (the selected position 0, 1, 3 or 4 of the focused
+// cell), "client: W x H", "origin: X Y" (the client area's top-left on the screen); with
+// "minimise" also "minimise: X Y", the centre of the caption's minimise box (its restore box
+// while minimised) on the screen, or nothing when there is none; with "at X Y" also
+// "at: ID CLASS", the window that a click at that screen point reaches, as the system finds
+// it from outside the program.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -39,9 +44,36 @@ int main(int argc, char** argv)
     GetClientRect(window, &client);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
+    DWORD_PTR selection = 0;
+    if (info.hwndFocus != nullptr)
+        SendMessageTimeoutA(info.hwndFocus, EM_GETSEL, 0, 0, SMTO_NORMAL, 5000, &selection);
     // The selected digit p is the selection p + 1 .. p: its end, the high word, is p + 1.
-    DWORD selection = static_cast<DWORD>(SendMessageA(info.hwndFocus, EM_GETSEL, 0, 0));
-    std::printf("\nfocus: %d\ndigit: %d\nclient: %ld x %ld\norigin: %ld %ld\n", GetDlgCtrlID(info.hwndFocus),
+    std::printf("\nfocus: %d\nselection: %u %u\ndigit: %d\nclient: %ld x %ld\norigin: %ld %ld\n",
+                GetDlgCtrlID(info.hwndFocus), LOWORD(selection), HIWORD(selection),
                 static_cast<int>(HIWORD(selection)) - 1, client.right, client.bottom, origin.x, origin.y);
+    if (argc > 4 && std::strcmp(argv[2], "at") == 0) {
+        POINT point = {std::atol(argv[3]), std::atol(argv[4])};
+        HWND hit = WindowFromPoint(point);
+        char className[64] = "";
+        GetClassNameA(hit, className, sizeof className);
+        std::printf("at: %d %s\n", GetDlgCtrlID(hit), className);
+    }
+    if (argc > 2 && std::strcmp(argv[2], "minimise") == 0) {
+        // The box is where the window answers HTMINBUTTON along the middle of its title bar.
+        TITLEBARINFO bar = {};
+        bar.cbSize = sizeof bar;
+        GetTitleBarInfo(window, &bar);
+        LONG y = (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2, first = -1, last = -1;
+        for (LONG x = bar.rcTitleBar.left; x < bar.rcTitleBar.right; ++x) {
+            DWORD_PTR hit = 0;
+            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 5000, &hit);
+            if (hit == HTMINBUTTON) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        if (first >= 0)
+            std::printf("minimise: %ld %ld\n", (first + last) / 2, y);
+    }
     return 0;
 }

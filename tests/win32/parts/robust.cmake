@@ -23,3 +23,10 @@ add_executable(faultinject ${CMAKE_SOURCE_DIR}/tools/probes/faultinject.cpp)
 target_compile_options(faultinject PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_compile_definitions(faultinject PRIVATE ${ZELMORA_DEFINITIONS})
 target_link_options(faultinject PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The hostile neighbour: another process that sends the running program a seeded message stream.
+add_executable(neighbour ${CMAKE_SOURCE_DIR}/tools/probes/neighbour.cpp
+  ${CMAKE_SOURCE_DIR}/tools/probes/neighbour_program.cpp ${CMAKE_SOURCE_DIR}/tools/probes/neighbour_messages.cpp)
+target_compile_options(neighbour PRIVATE ${ZELMORA_TEST_OPTIONS})
+target_compile_definitions(neighbour PRIVATE ${ZELMORA_DEFINITIONS})
+target_link_options(neighbour PRIVATE -static -static-libgcc -static-libstdc++)
