@@ -79,27 +79,19 @@ static void PutHex(DWORD value)
 int ErrorNumberOfException(DWORD code)
 {
     switch (code) {
-    case EXCEPTION_ACCESS_VIOLATION:
-        return AccessViolation;
-    case EXCEPTION_STACK_OVERFLOW:
-        return StackOverflow;
+    case EXCEPTION_ACCESS_VIOLATION: return AccessViolation;
+    case EXCEPTION_STACK_OVERFLOW: return StackOverflow;
     case EXCEPTION_INT_DIVIDE_BY_ZERO:
-    case EXCEPTION_FLT_DIVIDE_BY_ZERO:
-        return DivisionByZero;
-    case EXCEPTION_INT_OVERFLOW:
-        return IntegerOverflow;
-    case EXCEPTION_FLT_OVERFLOW:
-        return FloatOverflow;
-    case EXCEPTION_FLT_UNDERFLOW:
-        return FloatUnderflow;
+    case EXCEPTION_FLT_DIVIDE_BY_ZERO: return DivisionByZero;
+    case EXCEPTION_INT_OVERFLOW: return IntegerOverflow;
+    case EXCEPTION_FLT_OVERFLOW: return FloatOverflow;
+    case EXCEPTION_FLT_UNDERFLOW: return FloatUnderflow;
     case EXCEPTION_FLT_INVALID_OPERATION:
     case EXCEPTION_FLT_STACK_CHECK:
     case EXCEPTION_FLT_DENORMAL_OPERAND:
-    case EXCEPTION_FLT_INEXACT_RESULT:
-        return InvalidFloatOperation;
+    case EXCEPTION_FLT_INEXACT_RESULT: return InvalidFloatOperation;
     case EXCEPTION_PRIV_INSTRUCTION:
-    case EXCEPTION_ILLEGAL_INSTRUCTION:
-        return BadInstruction;
+    case EXCEPTION_ILLEGAL_INSTRUCTION: return BadInstruction;
     }
     return BadInstruction;
 }

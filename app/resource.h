@@ -1,32 +1,64 @@
-// Numbers of the resources and of the main window's controls.
-// The program computes with several of these ranges; the rules are noted where they apply.
+// Numbers of the resources and of the main window's controls: one name for each number.
+// The program computes with several ranges, each named by its first and last member; the
+// rule of each range is noted with it.
 #ifndef ZELMORA_RESOURCE_H
 #define ZELMORA_RESOURCE_H
 
-// Dialogs
+// The About dialog and its licence button
 #define IDD_ABOUT 5
 #define IDC_ABOUT_LICENCE 9
 
-// Icons: menu icon k (1..8) is 20 + k, the glyph of button 400 + k is 30 + k
+// The application icon
 #define IDI_APP 11
-#define IDI_MENU_BASE 20
-#define IDI_GLYPH_BASE 30
+
+// Menu icons 21..28; menu icon k (1..8) is IDI_MENU_MARK_WHITE + k - 1
+#define IDI_MENU_MARK_WHITE 21
+#define IDI_MENU_MARK_BLUE 22
+#define IDI_MENU_MARK_RED 23
+#define IDI_MENU_WHITE_ONLY 24
+#define IDI_MENU_RESET 25
+#define IDI_MENU_HELP 26
+#define IDI_MENU_CHOSEN 27
+#define IDI_MENU_NOT_CHOSEN 28
+
+// Button glyphs 31..39; the glyph of button number k (1..9) is IDI_GLYPH_WHITE_ONLY + k - 1
+#define IDI_GLYPH_WHITE_ONLY 31
+#define IDI_GLYPH_RESET 32
+#define IDI_GLYPH_UP 33
+#define IDI_GLYPH_LEFT 34
+#define IDI_GLYPH_RIGHT 35
+#define IDI_GLYPH_DOWN 36
+#define IDI_GLYPH_MARK_WHITE 37
+#define IDI_GLYPH_MARK_BLUE 38
+#define IDI_GLYPH_MARK_RED 39
 
 // Bitmaps
 #define IDB_MENU_TEXTURE 41
 #define IDB_FACE_UP 42
 #define IDB_FACE_DOWN 43
 
-// Tooltip strings: total field id - 250 (51..54), button id - 340 (61..69)
-#define IDS_TIP_TOTALS_OFFSET 250
-#define IDS_TIP_BUTTONS_OFFSET 340
+// Tooltip texts: total field 301..304 shows IDS_TIP_WHITE_SUM + (field - IDC_WHITE_SUM),
+// button 401..409 shows IDS_TIP_WHITE_ONLY + (button - IDC_WHITE_ONLY_BUTTON)
+#define IDS_TIP_WHITE_SUM 51
+#define IDS_TIP_BLUE_SUM 52
+#define IDS_TIP_RED_SUM 53
+#define IDS_TIP_GRAND_TOTAL 54
+#define IDS_TIP_WHITE_ONLY 61
+#define IDS_TIP_RESET 62
+#define IDS_TIP_UP 63
+#define IDS_TIP_LEFT 64
+#define IDS_TIP_RIGHT 65
+#define IDS_TIP_DOWN 66
+#define IDS_TIP_MARK_WHITE 67
+#define IDS_TIP_MARK_BLUE 68
+#define IDS_TIP_MARK_RED 69
 
 // Menus and accelerators
 #define IDR_MAIN_MENU 700
 #define IDR_ACCELERATORS 750
 #define IDR_COLOUR_MENU 800
 
-// Menu commands
+// Menu bar commands
 #define IDM_MARK_WHITE 701
 #define IDM_MARK_BLUE 702
 #define IDM_MARK_RED 703
@@ -35,28 +67,36 @@
 #define IDM_EXIT 706
 #define IDM_HELP 711
 #define IDM_ABOUT 712
-#define IDM_COLOUR_WHITE 801 // 801 + CellColour
+// Colour menu commands: IDM_COLOUR_WHITE + CellColour
+#define IDM_COLOUR_WHITE 801
 #define IDM_COLOUR_BLUE 802
 #define IDM_COLOUR_RED 803
 
-// Cells: 100 + 10 * (column - 1) + row, column 1..4, row 1..10
+// Cells: IDC_FIRST_CELL + 10 * (column - 1) + (row - 1), column 1..4, row 1..10
 #define IDC_FIRST_CELL 101
 #define IDC_LAST_CELL 140
 #define IDC_TOTALS_FRAME 199
 #define IDC_BUTTON_PANEL 200
-// Row labels: cell id + 100 (201..240)
-#define IDC_LABEL_OFFSET 100
-// Sigma labels, number headers, time headers: 240 + column, 244 + column, 248 + column
-#define IDC_SIGMA_BASE 240
-#define IDC_NUMBER_HEADER_BASE 244
-#define IDC_TIME_HEADER_BASE 248
+// Row labels: the label of a cell is IDC_FIRST_ROW_LABEL + (cell - IDC_FIRST_CELL)
+#define IDC_FIRST_ROW_LABEL 201
+#define IDC_LAST_ROW_LABEL 240
+// Column headings, one of each kind per column: IDC_FIRST_... + column - 1
+#define IDC_FIRST_SIGMA 241
+#define IDC_LAST_SIGMA 244
+#define IDC_FIRST_NUMBER_HEADER 245
+#define IDC_LAST_NUMBER_HEADER 248
+#define IDC_FIRST_TIME_HEADER 249
+#define IDC_LAST_TIME_HEADER 252
 #define IDC_TOTALS_HEADER 253
-// Colour sums: 301 + CellColour; grand total 304; column totals: 304 + column
-#define IDC_COLOUR_SUM_BASE 301
+// Colour sums: IDC_WHITE_SUM + CellColour
+#define IDC_WHITE_SUM 301
+#define IDC_BLUE_SUM 302
+#define IDC_RED_SUM 303
 #define IDC_GRAND_TOTAL 304
-#define IDC_COLUMN_TOTAL_BASE 304
-// Image buttons: 400 + button number (1..9)
-#define IDC_BUTTON_BASE 400
+// Column totals: IDC_FIRST_COLUMN_TOTAL + column - 1
+#define IDC_FIRST_COLUMN_TOTAL 305
+#define IDC_LAST_COLUMN_TOTAL 308
+// Image buttons: button number k (1..9) is IDC_WHITE_ONLY_BUTTON + k - 1
 #define IDC_WHITE_ONLY_BUTTON 401
 #define IDC_RESET_BUTTON 402
 #define IDC_UP_BUTTON 403

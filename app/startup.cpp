@@ -2,18 +2,16 @@
 #include "app.h"
 
 #include "../info/info.h"
+#include "../window/palette.h"
 #include "../window/placement.h"
 #include "../window/window.h"
+#include "program.h"
 #include "resource.h"
 
 #include <commctrl.h>
 
 HINSTANCE ProgramInstance;
 HWND MainWindow;
-bool IsWindows2000;
-GetMenuInfoFunction GetMenuInfoEntry;
-SetMenuInfoFunction SetMenuInfoEntry;
-HBRUSH BackgroundBrush;
 
 static const char ClassName[] = "Zelmora";
 static const char RefusalCaption[] = "Завершение программы";
@@ -57,14 +55,14 @@ bool LookUpMenuFunctions()
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
     ProgramInstance = instance;
-    BackgroundBrush = CreateSolidBrush(RGB(170, 170, 255));
+    BackgroundBrush = CreateSolidBrush(BackgroundColour); // deleted with the window (window/colours.cpp)
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = BackgroundBrush;
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     windowClass.lpszClassName = ClassName;
@@ -103,7 +101,7 @@ HWND CreateMainWindow(HINSTANCE instance)
 void ShowAndPrepare(HINSTANCE instance, HACCEL& accelerators)
 {
     ShowWindow(MainWindow, SW_RESTORE);
-    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     InitCommonControls();
     accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
 }
@@ -112,11 +110,13 @@ void InstallTooltips(HINSTANCE instance)
 {
     CreateTooltips(MainWindow, instance);
     AddTooltip(MainWindow, "", true);
-    for (int id = IDC_COLOUR_SUM_BASE; id <= IDC_GRAND_TOTAL; ++id)
-        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(id - IDS_TIP_TOTALS_OFFSET), true);
+    for (int id = IDC_WHITE_SUM; id <= IDC_GRAND_TOTAL; ++id)
+        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(IDS_TIP_WHITE_SUM + (id - IDC_WHITE_SUM)),
+                   true);
     AddTooltip(GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
     for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id)
-        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(id - IDS_TIP_BUTTONS_OFFSET), false);
+        AddTooltip(GetDlgItem(MainWindow, id),
+                   MAKEINTRESOURCEA(IDS_TIP_WHITE_ONLY + (id - IDC_WHITE_ONLY_BUTTON)), false);
 }
 
 void RunMessageLoop(HACCEL accelerators)

@@ -7,6 +7,7 @@ set(ZELMORA_WINDOW_SOURCES
   app/startup.cpp
   app/fatal.cpp
   sheet/totals.cpp
+  sheet/cells.cpp
   sheet/commands.cpp
   window/main_window.cpp
   window/layout.cpp

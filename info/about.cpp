@@ -2,6 +2,7 @@
 #include "info.h"
 
 #include "../app/resource.h"
+#include "../help/context.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
@@ -9,11 +10,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         return FALSE;
     switch (LOWORD(wParam)) {
     case IDOK:
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        break;
+    case IDCANCEL: EndDialog(dialog, 0); break;
     case IDC_ABOUT_LICENCE:
-        ShowHelp(60);
+        ShowHelp(IDH_LICENSE);
         EndDialog(dialog, 0);
         break;
     }

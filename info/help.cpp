@@ -1,14 +1,14 @@
 // Opens the help file, through the HTML Help engine or the stand-alone viewer.
 #include "info.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "help_path.h"
+
+#include <htmlhelp.h>
 
 #include <cstring>
 
 HtmlHelpFunction HtmlHelpEntry;
-
-enum { HelpContext = 0x000F }; // HH_HELP_CONTEXT
 
 // Room for the longest executable path with "help\zelmora.chm" put in its place,
 // and for that path inside the longest message or viewer command line.
@@ -78,7 +78,7 @@ void ShowHelp(int mapId)
         return;
     }
     if (HtmlHelpEntry != nullptr) {
-        HtmlHelpEntry(nullptr, helpPath, HelpContext, static_cast<DWORD_PTR>(mapId));
+        HtmlHelpEntry(nullptr, helpPath, HH_HELP_CONTEXT, static_cast<DWORD_PTR>(mapId));
         return;
     }
     char parameters[HelpTextSize];

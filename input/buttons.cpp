@@ -2,28 +2,34 @@
 // the four moves while an arrow button is held.
 #include "input.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "../app/resource.h"
 #include "../sheet/sheet.h"
-#include "../window/window.h"
+
+WNDPROC StandardStaticProc;
+HBITMAP ButtonFaceUp[ButtonCount + 1], ButtonFaceDown[ButtonCount + 1];
 
 enum { StartDelay = 500, RepeatPeriod = 50 };
 
-// Repeat index k (1..4) of buttons 403..406 owns timer k (the delay) and k + 4 (the repeat).
+// The four arrow buttons repeat their move. Repeat index k (1..4), the button
+// IDC_UP_BUTTON + k - 1, owns timer k (the delay) and timer k + RepeatCount (the repeat).
+enum { RepeatCount = 4 };
+
+static int RepeatIndex(int button) { return button - IDC_UP_BUTTON + 1; }
+
 static int RepeatKey(int k)
 {
     switch (k) {
-    case 1:
-        return VK_UP;
-    case 2:
-        return VK_PRIOR;
-    case 3:
-        return VK_NEXT;
-    case 4:
-        return VK_DOWN;
+    case 1: return VK_UP;
+    case 2: return VK_PRIOR;
+    case 3: return VK_NEXT;
+    case 4: return VK_DOWN;
     }
     return 0;
 }
+
+// The button number (1..9) that indexes the faces.
+static int ButtonNumber(int button) { return button - IDC_WHITE_ONLY_BUTTON + 1; }
 
 static void SendMove(int k) { SendMessageA(GetFocus(), WM_KEYDOWN, RepeatKey(k), 0); }
 
@@ -35,12 +41,12 @@ static void StartRepeat(int k)
 
 void RepeatTick(int timer)
 {
-    if (timer >= 1 && timer <= 4) {
+    if (timer >= 1 && timer <= RepeatCount) {
         SendMove(timer);
         KillTimer(MainWindow, timer);
-        SetTimer(MainWindow, timer + 4, RepeatPeriod, nullptr);
-    } else if (timer >= 5 && timer <= 8) {
-        SendMove(timer - 4);
+        SetTimer(MainWindow, timer + RepeatCount, RepeatPeriod, nullptr);
+    } else if (timer > RepeatCount && timer <= 2 * RepeatCount) {
+        SendMove(timer - RepeatCount);
     }
 }
 
@@ -53,29 +59,17 @@ static void Press(HWND button)
 {
     int id = GetDlgCtrlID(button);
     SetCapture(button);
-    ShowFace(id, ButtonFaceDown[id - IDC_BUTTON_BASE]);
+    ShowFace(id, ButtonFaceDown[ButtonNumber(id)]);
     switch (id) {
-    case IDC_WHITE_ONLY_BUTTON:
-        WhiteOnly();
-        break;
-    case IDC_RESET_BUTTON:
-        ResetSheet();
-        break;
+    case IDC_WHITE_ONLY_BUTTON: WhiteOnly(); break;
+    case IDC_RESET_BUTTON: ResetSheet(); break;
     case IDC_UP_BUTTON:
     case IDC_LEFT_BUTTON:
     case IDC_RIGHT_BUTTON:
-    case IDC_DOWN_BUTTON:
-        StartRepeat(id - 402);
-        break;
-    case IDC_MARK_WHITE_BUTTON:
-        MarkFocusedCell(White);
-        break;
-    case IDC_MARK_BLUE_BUTTON:
-        MarkFocusedCell(Blue);
-        break;
-    case IDC_MARK_RED_BUTTON:
-        MarkFocusedCell(Red);
-        break;
+    case IDC_DOWN_BUTTON: StartRepeat(RepeatIndex(id)); break;
+    case IDC_MARK_WHITE_BUTTON: MarkFocusedCell(White); break;
+    case IDC_MARK_BLUE_BUTTON: MarkFocusedCell(Blue); break;
+    case IDC_MARK_RED_BUTTON: MarkFocusedCell(Red); break;
     }
 }
 
@@ -84,27 +78,25 @@ static void Release(HWND button)
 {
     int id = GetDlgCtrlID(button);
     if (id >= IDC_UP_BUTTON && id <= IDC_DOWN_BUTTON) {
-        KillTimer(MainWindow, id - 402);
-        KillTimer(MainWindow, id - 402 + 4);
+        KillTimer(MainWindow, RepeatIndex(id));
+        KillTimer(MainWindow, RepeatIndex(id) + RepeatCount);
     }
-    ShowFace(id, ButtonFaceUp[id - IDC_BUTTON_BASE]);
+    ShowFace(id, ButtonFaceUp[ButtonNumber(id)]);
 }
 
 void ReleaseButtonCapture()
 {
     HWND holder = GetCapture();
     int id = GetDlgCtrlID(holder);
-    if (holder != nullptr && GetParent(holder) == MainWindow && id > IDC_BUTTON_BASE &&
-        id <= IDC_BUTTON_BASE + ButtonCount)
+    if (holder != nullptr && GetParent(holder) == MainWindow && id >= IDC_WHITE_ONLY_BUTTON &&
+        id <= IDC_MARK_RED_BUTTON)
         ReleaseCapture();
 }
 
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_LBUTTONDOWN:
-        Press(button);
-        return 0;
+    case WM_LBUTTONDOWN: Press(button); return 0;
     case WM_LBUTTONUP:
         // Losing the capture ends the press (WM_CAPTURECHANGED below).
         if (GetCapture() == button)
@@ -116,9 +108,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         // Also when the capture is lost some other way, so a repeat never runs on.
         Release(button);
         return 0;
-    case WM_LBUTTONDBLCLK:
-        SendMessageA(button, WM_LBUTTONDOWN, 0, 0);
-        return 0;
+    case WM_LBUTTONDBLCLK: SendMessageA(button, WM_LBUTTONDOWN, 0, 0); return 0;
     }
     return CallWindowProcA(StandardStaticProc, button, message, wParam, lParam);
 }

@@ -1,20 +1,16 @@
 // The cell editor: turns an EDIT control into a five-character "mm:ss" overwrite field.
 #include "input.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "../app/resource.h"
 #include "../sheet/duration.h"
 #include "../sheet/sheet.h"
-#include "../window/window.h"
 #include "cell_keys.h"
 
-static void SelectDigit(HWND cell, int position) { SendMessageA(cell, EM_SETSEL, position + 1, position); }
-
-void FocusCell(HWND cell, int position)
-{
-    SetFocus(cell);
-    SelectDigit(cell, position);
-}
+int FocusedCellId;
+int ColonWidth, DigitWidth;
+WNDPROC StandardEditProc;
+HMENU ColourMenu;
 
 static int SelectionEnd(HWND cell) { return HIWORD(SendMessageA(cell, EM_GETSEL, 0, 0)); }
 
@@ -106,12 +102,8 @@ static void KeyDown(HWND cell, int key)
     int id = GetDlgCtrlID(cell);
     bool control = IsHeld(VK_CONTROL);
     switch (key) {
-    case VK_RIGHT:
-        StepRight(cell);
-        break;
-    case VK_LEFT:
-        StepLeft(cell);
-        break;
+    case VK_RIGHT: StepRight(cell); break;
+    case VK_LEFT: StepLeft(cell); break;
     case VK_DELETE:
         if (control)
             WhiteOnly();
@@ -124,27 +116,13 @@ static void KeyDown(HWND cell, int key)
         else
             BackSpace(cell);
         break;
-    case VK_UP:
-        FocusCell(Neighbour(cell, true), 0);
-        break;
-    case VK_DOWN:
-        FocusCell(Neighbour(cell, false), 0);
-        break;
-    case VK_TAB:
-        FocusCell(Neighbour(cell, IsHeld(VK_SHIFT)), 0);
-        break;
-    case VK_PRIOR:
-        FocusCell(CellById(CellToTheLeft(id)), 0);
-        break;
-    case VK_NEXT:
-        FocusCell(CellById(CellToTheRight(id)), 0);
-        break;
-    case VK_HOME:
-        FocusCell(CellById(control ? IDC_FIRST_CELL : FirstCellOfColumn(id)), 0);
-        break;
-    case VK_END:
-        FocusCell(CellById(control ? IDC_LAST_CELL : LastCellOfColumn(id)), 0);
-        break;
+    case VK_UP: FocusCell(Neighbour(cell, true), 0); break;
+    case VK_DOWN: FocusCell(Neighbour(cell, false), 0); break;
+    case VK_TAB: FocusCell(Neighbour(cell, IsHeld(VK_SHIFT)), 0); break;
+    case VK_PRIOR: FocusCell(CellById(CellToTheLeft(id)), 0); break;
+    case VK_NEXT: FocusCell(CellById(CellToTheRight(id)), 0); break;
+    case VK_HOME: FocusCell(CellById(control ? IDC_FIRST_CELL : FirstCellOfColumn(id)), 0); break;
+    case VK_END: FocusCell(CellById(control ? IDC_LAST_CELL : LastCellOfColumn(id)), 0); break;
     case 'W':
         if (control)
             MarkFocusedCell(White);
@@ -210,13 +188,9 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         // program) may show a caret without a selected digit.
         EnsureOneDigitSelected(cell);
         break;
-    case WM_KILLFOCUS:
-        return LoseFocus(cell, wParam, lParam);
-    case WM_SETCURSOR:
-        return 0;
-    case WM_CONTEXTMENU:
-        OpenColourMenu(cell);
-        return 0;
+    case WM_KILLFOCUS: return LoseFocus(cell, wParam, lParam);
+    case WM_SETCURSOR: return 0;
+    case WM_CONTEXTMENU: OpenColourMenu(cell); return 0;
     case WM_KEYDOWN:
         if (!IsOutOfSight())
             KeyDown(cell, static_cast<int>(wParam));
@@ -225,11 +199,8 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         if (IsOutOfSight())
             return 0;
         return EnterCharacter(cell, message, wParam, lParam);
-    case WM_LBUTTONDOWN:
-        PressAt(cell, lParam);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        return 0;
+    case WM_LBUTTONDOWN: PressAt(cell, lParam); return 0;
+    case WM_LBUTTONDBLCLK: return 0;
     case WM_RBUTTONDOWN:
         SendMessageA(cell, WM_LBUTTONDOWN, wParam, lParam);
         SendMessageA(cell, WM_CONTEXTMENU, 0, 0);

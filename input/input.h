@@ -4,11 +4,24 @@
 
 #include <windows.h>
 
+enum { ButtonCount = 9 };
+
+// Kept by the cell editor (input/cell_edit.cpp): the cell that last had the focus. The main
+// window's creation starts it at the first cell and gives the focus back to it on activation.
+extern int FocusedCellId;
+// Pixels of the cells' font, measured once by the main window's creation (window/layout.cpp).
+extern int ColonWidth, DigitWidth;
+// The EDIT and STATIC classes' own procedures, behind the cells' and the buttons'; read by the
+// main window's creation (window/layout.cpp) before it subclasses the controls.
+extern WNDPROC StandardEditProc, StandardStaticProc;
+// The cells' colour menu, loaded by the main window's creation (window/layout.cpp).
+extern HMENU ColourMenu;
+// The buttons' released and pressed faces, by button number from 1 (element 0 unused): made,
+// remade on a display change and deleted by window/images.cpp, shown by the buttons.
+extern HBITMAP ButtonFaceUp[ButtonCount + 1], ButtonFaceDown[ButtonCount + 1];
+
 LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Gives the cell the focus and selects the digit at position (0, 1, 3 or 4).
-void FocusCell(HWND cell, int position);
 
 // One wheel message, wherever over the main window it turned: the focused cell moves one cell,
 // up when the wheel turned forward, down when backward.

@@ -1,9 +1,8 @@
 // Commands that change marks and cells other than by typing.
 #include "sheet.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "../app/resource.h"
-#include "../input/input.h"
 #include "duration.h"
 
 #include <cstring>
@@ -12,13 +11,6 @@ static void Repaint(HWND cell)
 {
     InvalidateRect(cell, nullptr, TRUE);
     UpdateWindow(cell);
-}
-
-bool IsCell(HWND window)
-{
-    int id = GetDlgCtrlID(window);
-    return window != nullptr && GetParent(window) == MainWindow && id >= IDC_FIRST_CELL &&
-           id <= IDC_LAST_CELL;
 }
 
 void MarkFocusedCell(CellColour colour)

@@ -11,6 +11,12 @@ enum CellColour { White = 0, Blue = 1, Red = 2 };
 // Whether the window is one of the main window's 40 cells.
 bool IsCell(HWND window);
 
+// Selects the digit at position (0, 1, 3 or 4) of the cell, the one form every selection
+// takes: the selection from position + 1 back to position.
+void SelectDigit(HWND cell, int position);
+// Gives the cell the focus and selects the digit at position.
+void FocusCell(HWND cell, int position);
+
 // The mark as every reader sees it: 1 is Blue, 2 is Red, anything else White.
 CellColour ReadCellColour(HWND cell);
 

@@ -56,7 +56,14 @@ void RecalcTotals(HWND mainWindow)
     TotalTexts totals;
     ComputeTotals(cells, colour, totals);
     // Column totals first, then the grand total, then the colour sums.
-    static const int order[TotalCount] = {305, 306, 307, 308, 304, 301, 302, 303};
+    static const int order[TotalCount] = {IDC_FIRST_COLUMN_TOTAL,
+                                          IDC_FIRST_COLUMN_TOTAL + 1,
+                                          IDC_FIRST_COLUMN_TOTAL + 2,
+                                          IDC_LAST_COLUMN_TOTAL,
+                                          IDC_GRAND_TOTAL,
+                                          IDC_WHITE_SUM,
+                                          IDC_BLUE_SUM,
+                                          IDC_RED_SUM};
     for (int id : order)
-        Store(mainWindow, id, totals.text[id - IDC_COLOUR_SUM_BASE]);
+        Store(mainWindow, id, totals.text[id - IDC_WHITE_SUM]);
 }

@@ -1,8 +1,33 @@
-// The colours the cells and static controls paint with, asked for at every repaint.
+// The colours the cells and static controls paint with, asked for at every repaint, and the
+// solid brushes they paint with.
 #include "window.h"
 
 #include "../app/resource.h"
 #include "../sheet/sheet.h"
+#include "palette.h"
+
+HBRUSH BackgroundBrush;
+static HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
+
+void CreateColourBrushes()
+{
+    WhiteBrush = CreateSolidBrush(WhiteColour);
+    BlueBrush = CreateSolidBrush(BlueColour);
+    RedBrush = CreateSolidBrush(RedColour);
+    NavyBrush = CreateSolidBrush(NavyColour);
+    LavenderBrush = CreateSolidBrush(LavenderColour);
+}
+
+// The class's background brush goes with the others: it was made before the window, by
+// start-up (app/startup.cpp), and lives as long as the window.
+void DeleteColourBrushes()
+{
+    HBRUSH* brushes[] = {&BackgroundBrush, &WhiteBrush, &BlueBrush, &RedBrush, &NavyBrush, &LavenderBrush};
+    for (HBRUSH* brush : brushes) {
+        DeleteObject(*brush);
+        *brush = nullptr;
+    }
+}
 
 static HBRUSH Paint(HDC dc, COLORREF background, COLORREF text, HBRUSH brush)
 {
@@ -14,12 +39,9 @@ static HBRUSH Paint(HDC dc, COLORREF background, COLORREF text, HBRUSH brush)
 static HBRUSH MarkColours(HDC dc, int mark)
 {
     switch (mark) {
-    case Blue:
-        return Paint(dc, RGB(0, 0, 255), RGB(255, 255, 255), BlueBrush);
-    case Red:
-        return Paint(dc, RGB(255, 0, 0), RGB(255, 255, 255), RedBrush);
-    default:
-        return Paint(dc, RGB(255, 255, 255), RGB(0, 0, 0), WhiteBrush);
+    case Blue: return Paint(dc, BlueColour, WhiteColour, BlueBrush);
+    case Red: return Paint(dc, RedColour, WhiteColour, RedBrush);
+    default: return Paint(dc, WhiteColour, BlackColour, WhiteBrush);
     }
 }
 
@@ -33,17 +55,16 @@ HBRUSH CellColours(HDC dc, HWND cell)
 
 HBRUSH StaticColours(HDC dc, HWND control)
 {
-    const COLORREF navy = RGB(0, 0, 128), white = RGB(255, 255, 255), lavender = RGB(225, 225, 255);
     int id = GetDlgCtrlID(control);
-    if (id >= IDC_SIGMA_BASE + 1 && id <= IDC_TIME_HEADER_BASE + 4)
-        return Paint(dc, navy, white, NavyBrush);
-    if (id >= IDC_GRAND_TOTAL && id <= IDC_COLUMN_TOTAL_BASE + 4)
-        return Paint(dc, navy, white, NavyBrush);
+    if (id >= IDC_FIRST_SIGMA && id <= IDC_LAST_TIME_HEADER)
+        return Paint(dc, NavyColour, WhiteColour, NavyBrush);
+    if (id >= IDC_GRAND_TOTAL && id <= IDC_LAST_COLUMN_TOTAL)
+        return Paint(dc, NavyColour, WhiteColour, NavyBrush);
     if (id == IDC_TOTALS_HEADER)
-        return Paint(dc, lavender, navy, LavenderBrush);
-    if (id >= IDC_TOTALS_FRAME && id <= IDC_LAST_CELL + IDC_LABEL_OFFSET)
-        return Paint(dc, lavender, RGB(0, 0, 0), LavenderBrush);
-    if (id >= IDC_COLOUR_SUM_BASE && id < IDC_GRAND_TOTAL)
-        return MarkColours(dc, id - IDC_COLOUR_SUM_BASE);
+        return Paint(dc, LavenderColour, NavyColour, LavenderBrush);
+    if (id >= IDC_TOTALS_FRAME && id <= IDC_LAST_ROW_LABEL)
+        return Paint(dc, LavenderColour, BlackColour, LavenderBrush);
+    if (id >= IDC_WHITE_SUM && id <= IDC_RED_SUM)
+        return MarkColours(dc, id - IDC_WHITE_SUM);
     return nullptr;
 }

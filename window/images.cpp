@@ -1,14 +1,14 @@
 // The images of the main window: menu textures, menu icons and the composed button faces.
+// This file makes, remakes and deletes all of them; the icons are destroyed only when
+// replaced (the system frees the last ones with the process).
 #include "window.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "../app/resource.h"
+#include "../input/input.h"
 
 HBITMAP MenuTexture, MenuTextureInverse;
 HICON MenuIcons[MenuIconCount + 1];
-HBITMAP ButtonFaceUp[ButtonCount + 1];
-HBITMAP ButtonFaceDown[ButtonCount + 1];
-HICON ButtonGlyphs[ButtonCount + 1];
 
 static HBITMAP LoadBitmapNumber(int number) { return LoadBitmapA(ProgramInstance, MAKEINTRESOURCEA(number)); }
 
@@ -58,52 +58,46 @@ static void DrawGlyphOn(HDC memory, HBITMAP face, HICON glyph, int offset)
     SelectObject(memory, previous);
 }
 
-// The pressed face shows its glyph one pixel lower and further right. One memory context
-// serves all eighteen faces: under Wine each screen context costs trips to the server.
+// Each button's glyph drawn on its two faces, one pixel lower and further right on the
+// pressed one. The glyphs are needed for nothing else, so they go as soon as they are drawn.
+// One memory context serves all eighteen faces: under Wine each screen context costs trips
+// to the server.
 static void ComposeFaces()
 {
+    HICON glyphs[ButtonCount + 1];
+    for (int i = 1; i <= ButtonCount; ++i)
+        glyphs[i] = LoadSmallIcon(IDI_GLYPH_WHITE_ONLY + i - 1);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     for (int i = 1; i <= ButtonCount; ++i)
-        DrawGlyphOn(memory, ButtonFaceUp[i], ButtonGlyphs[i], 2);
+        DrawGlyphOn(memory, ButtonFaceUp[i], glyphs[i], 2);
     for (int i = 1; i <= ButtonCount; ++i)
-        DrawGlyphOn(memory, ButtonFaceDown[i], ButtonGlyphs[i], 3);
+        DrawGlyphOn(memory, ButtonFaceDown[i], glyphs[i], 3);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-}
-
-static void LoadGlyphs()
-{
-    for (int i = 1; i <= ButtonCount; ++i) {
-        HICON previous = ButtonGlyphs[i];
-        ButtonGlyphs[i] = LoadSmallIcon(IDI_GLYPH_BASE + i);
-        if (previous != nullptr)
-            DestroyIcon(previous);
-    }
+    for (int i = 1; i <= ButtonCount; ++i)
+        DestroyIcon(glyphs[i]);
 }
 
 static void LoadMenuIcons()
 {
     for (int i = 1; i <= MenuIconCount; ++i) {
         HICON previous = MenuIcons[i];
-        MenuIcons[i] = LoadSmallIcon(IDI_MENU_BASE + i);
+        MenuIcons[i] = LoadSmallIcon(IDI_MENU_MARK_WHITE + i - 1);
         if (previous != nullptr)
             DestroyIcon(previous);
     }
 }
 
-void LoadImages(HWND)
+void LoadImages()
 {
     LoadMenuTextures();
-    MenuBrush = CreatePatternBrush(MenuTexture);
-    MenuBrushInverse = CreatePatternBrush(MenuTextureInverse);
     LoadMenuIcons();
     LoadButtonFaces();
-    LoadGlyphs();
     ComposeFaces();
 }
 
-static void DeleteTexturesAndFaces()
+void DeleteImages()
 {
     DeleteObject(MenuTexture);
     DeleteObject(MenuTextureInverse);
@@ -117,17 +111,14 @@ static void DeleteTexturesAndFaces()
 
 void ReloadImages()
 {
-    DeleteTexturesAndFaces();
+    DeleteImages();
     LoadMenuTextures();
     LoadButtonFaces();
-    LoadGlyphs();
     ComposeFaces();
     for (int i = 1; i <= ButtonCount; ++i)
-        SendDlgItemMessageA(MainWindow, IDC_BUTTON_BASE + i, STM_SETIMAGE, IMAGE_BITMAP,
+        SendDlgItemMessageA(MainWindow, IDC_WHITE_ONLY_BUTTON + i - 1, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
     LoadMenuIcons();
     SendMessageA(MainWindow, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconA(ProgramInstance, MAKEINTRESOURCEA(IDI_APP))));
 }
-
-void DeleteImages() { DeleteTexturesAndFaces(); }

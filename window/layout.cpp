@@ -1,33 +1,34 @@
-// The main window's contents: drawing objects, the 112 child controls, fonts and regions.
+// The main window's contents: the 112 child controls with their fonts and regions, and the
+// drawing objects they are made with.
 #include "window.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "../app/resource.h"
 #include "../input/input.h"
 #include "../sheet/duration.h"
 #include "../sheet/sheet.h"
 
-HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
-HBRUSH MenuBrush, MenuBrushInverse;
-HFONT LabelFont, SymbolFont, FigureFont;
-int ColonWidth, DigitWidth;
-int FocusedCellId;
-WNDPROC StandardEditProc, StandardStaticProc;
-HMENU MainMenu, ColourMenu;
+// Made and deleted here; the controls take them with WM_SETFONT.
+static HFONT LabelFont, SymbolFont, FigureFont;
 
 enum : DWORD {
-    HeaderStyle = 0x50000201,      // SS_CENTER | SS_CENTERIMAGE
-    TotalStyle = 0x50000301,       // SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY
-    FrameStyle = 0x54000001,       // SS_CENTER | WS_CLIPSIBLINGS
-    PanelStyle = 0x54000101,       // SS_CENTER | SS_NOTIFY | WS_CLIPSIBLINGS
-    ImageButtonStyle = 0x5000030E, // SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY
-    CellStyle = 0x54010005,        // ES_CENTER | ES_MULTILINE | WS_TABSTOP | WS_CLIPSIBLINGS
+    Visible = WS_CHILD | WS_VISIBLE,
+    HeaderStyle = Visible | SS_CENTER | SS_CENTERIMAGE,
+    TotalStyle = Visible | SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY,
+    FrameStyle = Visible | WS_CLIPSIBLINGS | SS_CENTER,
+    PanelStyle = Visible | WS_CLIPSIBLINGS | SS_CENTER | SS_NOTIFY,
+    ImageButtonStyle = Visible | SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY,
+    CellStyle = Visible | WS_TABSTOP | WS_CLIPSIBLINGS | ES_CENTER | ES_MULTILINE,
 };
 
+// Top-left corners of the image buttons, by button number from 1.
 static const POINT ButtonPlaces[ButtonCount + 1] = {
     {0, 0},     {404, 142}, {464, 142}, {434, 173}, {404, 188},
     {464, 188}, {434, 203}, {404, 240}, {434, 240}, {464, 240},
 };
+// The button panel's top-left corner: its holes lie under the buttons.
+static const POINT PanelPlace = {394, 130};
+enum { ButtonSize = 21 };
 
 // The controls made by the latest WM_CREATE, by identifier. Creation works on these handles
 // instead of asking for each control again: under Wine every GetDlgItem is a trip to the server.
@@ -40,6 +41,10 @@ static HWND Child(HWND window, const char* className, int id, const char* text, 
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     return Made[id];
 }
+
+// Column 1..4, row 1..10.
+static int CellId(int column, int row) { return IDC_FIRST_CELL + 10 * (column - 1) + row - 1; }
+static int RowLabelId(int column, int row) { return IDC_FIRST_ROW_LABEL + 10 * (column - 1) + row - 1; }
 
 static HFONT MakeFont(const char* face, int height, int width, int weight, BYTE charset)
 {
@@ -80,17 +85,27 @@ static void CutHole(HRGN region, int left, int top, int right, int bottom)
     DeleteObject(hole);
 }
 
+static void CreateHeaders(HWND window)
+{
+    for (int column = 1; column <= 4; ++column) {
+        Child(window, "STATIC", IDC_FIRST_NUMBER_HEADER + column - 1, "№", HeaderStyle, 97 * column - 94, 3,
+              25, 22);
+        Child(window, "STATIC", IDC_FIRST_TIME_HEADER + column - 1, "Время", HeaderStyle, 97 * column - 68, 3,
+              70, 22);
+    }
+}
+
 static void CreateCells(HWND window)
 {
     char number[IntTextSize];
     for (int column = 1; column <= 4; ++column) {
         for (int row = 1; row <= 10; ++row) {
             IntToText(10 * (column - 1) + row, number);
-            Child(window, "STATIC", 190 + 10 * column + row, number, HeaderStyle, 97 * column - 94,
+            Child(window, "STATIC", RowLabelId(column, row), number, HeaderStyle, 97 * column - 94,
                   23 * row + 3, 25, 22);
         }
         for (int row = 1; row <= 10; ++row) {
-            HWND cell = Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle, 97 * column - 68,
+            HWND cell = Child(window, "EDIT", CellId(column, row), "00:00", CellStyle, 97 * column - 68,
                               23 * row + 3, 70, 50);
             // Only the top 22 pixels show; the rest lies over the two cells below.
             SetRegion(cell, CreateRectRgn(0, 0, 70, 22));
@@ -102,28 +117,31 @@ static void CreateCells(HWND window)
 static void CreateTotalsAndButtons(HWND window)
 {
     for (int column = 1; column <= 4; ++column) {
-        Child(window, "STATIC", IDC_SIGMA_BASE + column, "S", HeaderStyle, 97 * column - 94, 256, 25, 22);
-        Child(window, "STATIC", IDC_COLUMN_TOTAL_BASE + column, "000:00", TotalStyle, 97 * column - 68, 256,
-              70, 22);
+        Child(window, "STATIC", IDC_FIRST_SIGMA + column - 1, "S", HeaderStyle, 97 * column - 94, 256, 25,
+              22);
+        Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL + column - 1, "000:00", TotalStyle, 97 * column - 68,
+              256, 70, 22);
     }
     Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", HeaderStyle, 394, 3, 100, 22);
     HWND frame = Child(window, "STATIC", IDC_TOTALS_FRAME, "", FrameStyle, 394, 25, 100, 104);
     HRGN u = CreateRectRgn(0, 0, 100, 104);
     CutHole(u, 10, 0, 90, 93);
     SetRegion(frame, u);
-    for (int k = 1; k <= 4; ++k)
-        Child(window, "STATIC", 300 + k, "0000:00", TotalStyle, 405, 23 * k + 3, 78, 22);
-    for (int id = IDC_COLOUR_SUM_BASE; id <= IDC_COLUMN_TOTAL_BASE + 4; ++id)
+    for (int id = IDC_WHITE_SUM; id <= IDC_GRAND_TOTAL; ++id)
+        Child(window, "STATIC", id, "0000:00", TotalStyle, 405, 23 * (id - IDC_WHITE_SUM + 1) + 3, 78, 22);
+    for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id)
         GuardTotalField(Made[id]);
-    HWND panel = Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, 394, 130, 100, 148);
+    HWND panel =
+        Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, PanelPlace.x, PanelPlace.y, 100, 148);
     HRGN holes = CreateRectRgn(0, 0, 100, 148);
-    for (int i = 1; i <= ButtonCount; ++i)
-        CutHole(holes, ButtonPlaces[i].x - 394, ButtonPlaces[i].y - 130, ButtonPlaces[i].x - 394 + 21,
-                ButtonPlaces[i].y - 130 + 21);
+    for (int i = 1; i <= ButtonCount; ++i) {
+        int left = ButtonPlaces[i].x - PanelPlace.x, top = ButtonPlaces[i].y - PanelPlace.y;
+        CutHole(holes, left, top, left + ButtonSize, top + ButtonSize);
+    }
     SetRegion(panel, holes);
     for (int i = 1; i <= ButtonCount; ++i)
-        Child(window, "STATIC", IDC_BUTTON_BASE + i, "", ImageButtonStyle, ButtonPlaces[i].x,
-              ButtonPlaces[i].y, 21, 21);
+        Child(window, "STATIC", IDC_WHITE_ONLY_BUTTON + i - 1, "", ImageButtonStyle, ButtonPlaces[i].x,
+              ButtonPlaces[i].y, ButtonSize, ButtonSize);
 }
 
 // The window is not shown yet, so nothing needs redrawing: it all paints when it shows.
@@ -137,7 +155,7 @@ static void SubclassButtons()
 {
     StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(Made[IDC_WHITE_ONLY_BUTTON], GWL_WNDPROC));
     for (int i = 1; i <= ButtonCount; ++i) {
-        HWND button = Made[IDC_BUTTON_BASE + i];
+        HWND button = Made[IDC_WHITE_ONLY_BUTTON + i - 1];
         SendMessageA(button, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
         SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(ButtonProc));
     }
@@ -160,37 +178,26 @@ static void SubclassCells(int textTop)
 
 void CreateMainWindowContents(HWND window)
 {
-    WhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-    BlueBrush = CreateSolidBrush(RGB(0, 0, 255));
-    RedBrush = CreateSolidBrush(RGB(255, 0, 0));
-    NavyBrush = CreateSolidBrush(RGB(0, 0, 128));
-    LavenderBrush = CreateSolidBrush(RGB(225, 225, 255));
-    LoadImages(window);
+    CreateColourBrushes();
+    LoadImages();
     LabelFont = MakeFont("MS Sans Serif", -11, 8, FW_NORMAL, RUSSIAN_CHARSET);
     SymbolFont = MakeFont("Symbol", -15, 12, FW_NORMAL, SYMBOL_CHARSET);
     FigureFont = MakeFont("MS Sans Serif", -11, 8, FW_BOLD, RUSSIAN_CHARSET);
     int textTop = MeasureFigureFont();
 
-    for (int column = 1; column <= 4; ++column) {
-        Child(window, "STATIC", IDC_NUMBER_HEADER_BASE + column, "№", HeaderStyle, 97 * column - 94, 3, 25,
-              22);
-        Child(window, "STATIC", IDC_TIME_HEADER_BASE + column, "Время", HeaderStyle, 97 * column - 68, 3, 70,
-              22);
-    }
+    CreateHeaders(window);
     CreateCells(window);
     CreateTotalsAndButtons(window);
     SubclassButtons();
     SubclassCells(textTop);
 
-    SetFontOf(IDC_FIRST_CELL + IDC_LABEL_OFFSET, IDC_LAST_CELL + IDC_LABEL_OFFSET, LabelFont);
-    SetFontOf(IDC_SIGMA_BASE + 1, IDC_SIGMA_BASE + 4, SymbolFont);
-    SetFontOf(IDC_NUMBER_HEADER_BASE + 1, IDC_TOTALS_HEADER, LabelFont);
-    SetFontOf(IDC_COLOUR_SUM_BASE, IDC_COLUMN_TOTAL_BASE + 4, FigureFont);
+    SetFontOf(IDC_FIRST_ROW_LABEL, IDC_LAST_ROW_LABEL, LabelFont);
+    SetFontOf(IDC_FIRST_SIGMA, IDC_LAST_SIGMA, SymbolFont);
+    SetFontOf(IDC_FIRST_NUMBER_HEADER, IDC_TOTALS_HEADER, LabelFont);
+    SetFontOf(IDC_WHITE_SUM, IDC_LAST_COLUMN_TOTAL, FigureFont);
 
     FocusedCellId = IDC_FIRST_CELL;
-    HWND first = Made[IDC_FIRST_CELL];
-    SetFocus(first);
-    SendMessageA(first, EM_SETSEL, 1, 0);
+    FocusCell(Made[IDC_FIRST_CELL], 0);
 
     MainMenu = GetMenu(window);
     ColourMenu = GetSubMenu(LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(IDR_COLOUR_MENU)), 0);
@@ -199,12 +206,12 @@ void CreateMainWindowContents(HWND window)
 
 void DeleteDrawingObjects()
 {
-    HGDIOBJ objects[] = {LabelFont,  SymbolFont, FigureFont, MenuBrush, MenuBrushInverse, BackgroundBrush,
-                         WhiteBrush, BlueBrush,  RedBrush,   NavyBrush, LavenderBrush};
-    for (HGDIOBJ object : objects)
-        DeleteObject(object);
-    LabelFont = SymbolFont = FigureFont = nullptr;
-    MenuBrush = MenuBrushInverse = nullptr;
-    BackgroundBrush = WhiteBrush = BlueBrush = RedBrush = NavyBrush = LavenderBrush = nullptr;
+    HFONT* fonts[] = {&LabelFont, &SymbolFont, &FigureFont};
+    for (HFONT* font : fonts) {
+        DeleteObject(*font);
+        *font = nullptr;
+    }
+    DeleteMenuBrushes();
+    DeleteColourBrushes();
     DeleteImages();
 }

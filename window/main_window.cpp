@@ -1,53 +1,38 @@
 // The main window's procedure: commands, the fixed client size, focus and the end.
 #include "window.h"
 
-#include "../app/app.h"
+#include "../app/program.h"
 #include "../app/resource.h"
+#include "../help/context.h"
 #include "../info/info.h"
 #include "../input/input.h"
 #include "../sheet/sheet.h"
 #include "placement.h"
 
+bool IsWindows2000;
 static bool MenuBarDirty;
 
+static void ShowAbout(HWND window)
+{
+    DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+}
+
+// One line per command; a mark from the menu bar and from the colour menu share theirs.
+// clang-format off
 static void OnCommand(HWND window, WORD command)
 {
     switch (command) {
-    case IDM_MARK_WHITE:
-        MarkFocusedCell(White);
-        break;
-    case IDM_MARK_BLUE:
-        MarkFocusedCell(Blue);
-        break;
-    case IDM_MARK_RED:
-        MarkFocusedCell(Red);
-        break;
-    case IDM_WHITE_ONLY:
-        WhiteOnly();
-        break;
-    case IDM_RESET:
-        ResetSheet();
-        break;
-    case IDM_EXIT:
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        break;
-    case IDM_HELP:
-        ShowHelp(10);
-        break;
-    case IDM_ABOUT:
-        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
-        break;
-    case IDM_COLOUR_WHITE:
-        MarkFocusedCell(White);
-        break;
-    case IDM_COLOUR_BLUE:
-        MarkFocusedCell(Blue);
-        break;
-    case IDM_COLOUR_RED:
-        MarkFocusedCell(Red);
-        break;
+    case IDM_MARK_WHITE: case IDM_COLOUR_WHITE: MarkFocusedCell(White); break;
+    case IDM_MARK_BLUE: case IDM_COLOUR_BLUE: MarkFocusedCell(Blue); break;
+    case IDM_MARK_RED: case IDM_COLOUR_RED: MarkFocusedCell(Red); break;
+    case IDM_WHITE_ONLY: WhiteOnly(); break;
+    case IDM_RESET: ResetSheet(); break;
+    case IDM_EXIT: SendMessageA(window, WM_CLOSE, 0, 0); break;
+    case IDM_HELP: ShowHelp(IDH_GENERAL); break;
+    case IDM_ABOUT: ShowAbout(window); break;
     }
 }
+// clang-format on
 
 // Keeps the client area 497 x 281 whatever the frame, caption and menu bar measure.
 static void KeepClientSize(HWND window, WPARAM kind)
@@ -73,29 +58,21 @@ static void RedrawMenuBar(HWND window)
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        CreateMainWindowContents(window);
-        return 0;
+    case WM_CREATE: CreateMainWindowContents(window); return 0;
     case WM_DESTROY:
         DeleteDrawingObjects();
         PostQuitMessage(0);
         return 0;
-    case WM_SIZE:
-        KeepClientSize(window, wParam);
-        return 0;
+    case WM_SIZE: KeepClientSize(window, wParam); return 0;
     case WM_ACTIVATE:
         // Wine keeps the mouse capture across activation; a held button must let go.
         if (LOWORD(wParam) == WA_INACTIVE)
             ReleaseButtonCapture();
         SetFocus(GetDlgItem(window, FocusedCellId));
         return 0;
-    case WM_CANCELMODE:
-        ReleaseButtonCapture();
-        break;
+    case WM_CANCELMODE: ReleaseButtonCapture(); break;
     case WM_SYSCOLORCHANGE:
-    case WM_THEMECHANGED:
-        ApplyMenuLook();
-        return 0;
+    case WM_THEMECHANGED: ApplyMenuLook(); return 0;
     case WM_DISPLAYCHANGE:
         ReloadImages();
         ApplyMenuLook();
@@ -124,12 +101,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (IsWindows2000 && wParam == 0)
             RedrawMenuBar(window);
         return 0;
-    case WM_COMMAND:
-        OnCommand(window, LOWORD(wParam));
-        return 0;
-    case WM_TIMER:
-        RepeatTick(static_cast<int>(wParam));
-        return 0;
+    case WM_COMMAND: OnCommand(window, LOWORD(wParam)); return 0;
+    case WM_TIMER: RepeatTick(static_cast<int>(wParam)); return 0;
     case WM_MOUSEWHEEL:
         // Wine, like newer Windows, sends the wheel to the window under the pointer; the labels,
         // totals and buttons hand it on to here.

@@ -2,9 +2,17 @@
 // colour menu's own check pointer.
 #include "window.h"
 
-#include "../app/app.h"
 #include "../app/resource.h"
+#include "../input/input.h"
 #include "menu_brush_choice.h"
+
+GetMenuInfoFunction GetMenuInfoEntry;
+SetMenuInfoFunction SetMenuInfoEntry;
+HMENU MainMenu;
+
+// The pattern brushes of the two textures: made here each time the look is applied (the
+// first time at the end of the window's creation), deleted here at the end.
+static HBRUSH MenuBrush, MenuBrushInverse;
 
 static const UINT ColourItems[] = {IDM_COLOUR_WHITE, IDM_COLOUR_BLUE, IDM_COLOUR_RED};
 static const UINT MainItems[] = {IDM_MARK_WHITE, IDM_MARK_BLUE, IDM_MARK_RED, IDM_WHITE_ONLY,
@@ -37,10 +45,16 @@ static void AskForPictures(HMENU menu, const UINT* items, int count)
         SetMenuItemInfoA(menu, items[i], FALSE, &item);
 }
 
-void ApplyMenuLook()
+void DeleteMenuBrushes()
 {
     DeleteObject(MenuBrush);
     DeleteObject(MenuBrushInverse);
+    MenuBrush = MenuBrushInverse = nullptr;
+}
+
+void ApplyMenuLook()
+{
+    DeleteMenuBrushes();
     MenuBrush = CreatePatternBrush(MenuTexture);
     MenuBrushInverse = CreatePatternBrush(MenuTextureInverse);
     SetBackground(MainMenu);
@@ -66,8 +80,8 @@ static const struct {
     UINT item;
     int icon;
 } ItemIcons[] = {
-    {IDM_MARK_WHITE, 1}, {IDM_MARK_BLUE, 2}, {IDM_MARK_RED, 3},
-    {IDM_WHITE_ONLY, 4}, {IDM_RESET, 5},     {IDM_HELP, 6},
+    {IDM_MARK_WHITE, MarkWhiteIcon}, {IDM_MARK_BLUE, MarkBlueIcon}, {IDM_MARK_RED, MarkRedIcon},
+    {IDM_WHITE_ONLY, WhiteOnlyIcon}, {IDM_RESET, ResetIcon},        {IDM_HELP, HelpIcon},
 };
 
 void DrawMenuItem(const DRAWITEMSTRUCT* item)
@@ -75,8 +89,8 @@ void DrawMenuItem(const DRAWITEMSTRUCT* item)
     UINT id = item->itemID;
     if (id >= IDM_COLOUR_WHITE && id <= IDM_COLOUR_RED) {
         bool checked = (GetMenuState(ColourMenu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-        DrawPicture(item, MenuIcons[checked ? 7 : 8], 2);
-        DrawPicture(item, MenuIcons[id - IDM_COLOUR_WHITE + 1], 20);
+        DrawPicture(item, MenuIcons[checked ? ChosenIcon : NotChosenIcon], 2);
+        DrawPicture(item, MenuIcons[MarkWhiteIcon + (id - IDM_COLOUR_WHITE)], 20);
         return;
     }
     for (const auto& entry : ItemIcons)

@@ -1,45 +1,59 @@
-// The main window: its procedure, its drawing objects and the measurements of its cells.
+// The main window: its procedure, its creation and the pictures and colours it draws with.
 #ifndef ZELMORA_WINDOW_H
 #define ZELMORA_WINDOW_H
 
 #include <windows.h>
 
-enum { ButtonCount = 9, MenuIconCount = 8 };
+// Set once by start-up (app/startup.cpp): version 5.0, whose menu bar needs redrawing.
+extern bool IsWindows2000;
+// The class's background, made by start-up (app/startup.cpp) before the window exists and
+// deleted with the window's other brushes (colours.cpp).
+extern HBRUSH BackgroundBrush;
+// GetMenuInfo and SetMenuInfo, looked up in user32 by start-up (app/startup.cpp).
+typedef BOOL(WINAPI* GetMenuInfoFunction)(HMENU, LPMENUINFO);
+typedef BOOL(WINAPI* SetMenuInfoFunction)(HMENU, LPCMENUINFO);
+extern GetMenuInfoFunction GetMenuInfoEntry;
+extern SetMenuInfoFunction SetMenuInfoEntry;
 
-// Drawing objects, made when the main window is created and freed when it is destroyed.
-// The tables are indexed by button number or icon number from 1; element 0 is unused.
-extern HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
-extern HBITMAP MenuTexture;                     // the menu background texture
-extern HBITMAP MenuTextureInverse;              // the same texture, every pixel inverted
-extern HBRUSH MenuBrush, MenuBrushInverse;      // pattern brushes of the two textures
-extern HICON MenuIcons[MenuIconCount + 1];      // icons 21..28
-extern HBITMAP ButtonFaceUp[ButtonCount + 1];   // released faces with their glyphs
-extern HBITMAP ButtonFaceDown[ButtonCount + 1]; // pressed faces with their glyphs
-extern HICON ButtonGlyphs[ButtonCount + 1];     // icons 31..39
-extern HFONT LabelFont, SymbolFont, FigureFont;
-extern int ColonWidth, DigitWidth; // pixels of FigureFont, measured once
-extern int FocusedCellId;          // the cell that last had the focus
-extern WNDPROC StandardEditProc, StandardStaticProc;
-extern HMENU MainMenu, ColourMenu;
+// Made by images.cpp, drawn by the menu look (menu_look.cpp): the menu background texture
+// and its inverted copy, and the menu icons 21..28 by their role.
+extern HBITMAP MenuTexture, MenuTextureInverse;
+enum MenuIcon {
+    MarkWhiteIcon = 1,
+    MarkBlueIcon,
+    MarkRedIcon,
+    WhiteOnlyIcon,
+    ResetIcon,
+    HelpIcon,
+    ChosenIcon,
+    NotChosenIcon,
+    MenuIconCount = NotChosenIcon
+};
+extern HICON MenuIcons[MenuIconCount + 1];
+// The menu bar, kept by the window's creation (layout.cpp) for the menu look.
+extern HMENU MainMenu;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Builds every drawing object and child control (the main window's WM_CREATE).
+// The main window's WM_CREATE and WM_DESTROY: every drawing object and child control.
 void CreateMainWindowContents(HWND window);
 void DeleteDrawingObjects();
 
-// Colours of the cells and the static controls.
+// The solid brushes, and the colours of the cells and the static controls.
+void CreateColourBrushes();
+void DeleteColourBrushes();
 HBRUSH CellColours(HDC dc, HWND cell);
 HBRUSH StaticColours(HDC dc, HWND control);
 
-// Loads the menu textures and composes the button faces; ReloadImages does it again
-// after a display change.
-void LoadImages(HWND window);
+// Loads the menu textures and icons and composes the button faces; ReloadImages does it
+// again after a display change.
+void LoadImages();
 void ReloadImages();
 void DeleteImages();
 
 // The menu look: textured background, item pictures, the colour menu's own check.
 void ApplyMenuLook();
+void DeleteMenuBrushes();
 HBRUSH ChooseMenuBrush(HBRUSH plain, HBRUSH inverse);
 void MeasureMenuItem(MEASUREITEMSTRUCT* item);
 void DrawMenuItem(const DRAWITEMSTRUCT* item);

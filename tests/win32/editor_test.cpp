@@ -182,7 +182,8 @@ TEST_F(EditorTest, TheFigureFontIsMeasuredAsItDraws)
 {
     // The widths the press and the colour menu work with are those the cell font draws.
     HDC dc = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, FigureFont);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Control(IDC_FIRST_CELL), WM_GETFONT, 0, 0)));
     SIZE digits, colon;
     GetTextExtentPoint32A(dc, "0000", 4, &digits);
     GetTextExtentPoint32A(dc, "00:00", 5, &colon);

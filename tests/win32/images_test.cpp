@@ -20,23 +20,31 @@ bool IconAlive(HICON icon)
     return true;
 }
 
-// Every handle that ReloadImages and ApplyMenuLook replace.
+HBRUSH MenuBackground(HMENU menu)
+{
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND;
+    GetMenuInfoEntry(menu, &info);
+    return info.hbrBack;
+}
+
+// Every handle that ReloadImages and ApplyMenuLook replace (of the menu brushes, the one the
+// menus show).
 struct Images {
     HBITMAP texture, textureInverse, up[ButtonCount + 1], down[ButtonCount + 1];
-    HBRUSH brush, brushInverse;
-    HICON glyphs[ButtonCount + 1], icons[MenuIconCount + 1];
+    HBRUSH brush;
+    HICON icons[MenuIconCount + 1];
 
     static Images Now()
     {
         Images images;
         images.texture = MenuTexture;
         images.textureInverse = MenuTextureInverse;
-        images.brush = MenuBrush;
-        images.brushInverse = MenuBrushInverse;
+        images.brush = MenuBackground(MainMenu);
         for (int i = 1; i <= ButtonCount; ++i) {
             images.up[i] = ButtonFaceUp[i];
             images.down[i] = ButtonFaceDown[i];
-            images.glyphs[i] = ButtonGlyphs[i];
         }
         for (int i = 1; i <= MenuIconCount; ++i)
             images.icons[i] = MenuIcons[i];
@@ -55,13 +63,9 @@ struct Images {
         bitmap(textureInverse, "textureInverse");
         if (GetObjectType(brush) != OBJ_BRUSH)
             list += "brush ";
-        if (GetObjectType(brushInverse) != OBJ_BRUSH)
-            list += "brushInverse ";
         for (int i = 1; i <= ButtonCount; ++i) {
             bitmap(up[i], "up" + std::to_string(i));
             bitmap(down[i], "down" + std::to_string(i));
-            if (!IconAlive(glyphs[i]))
-                list += "glyph" + std::to_string(i) + " ";
         }
         for (int i = 1; i <= MenuIconCount; ++i)
             if (!IconAlive(icons[i]))
@@ -80,12 +84,9 @@ struct Images {
         object(texture, "texture");
         object(textureInverse, "textureInverse");
         object(brush, "brush");
-        object(brushInverse, "brushInverse");
         for (int i = 1; i <= ButtonCount; ++i) {
             object(up[i], "up" + std::to_string(i));
             object(down[i], "down" + std::to_string(i));
-            if (IconAlive(glyphs[i]))
-                list += "glyph" + std::to_string(i) + " ";
         }
         for (int i = 1; i <= MenuIconCount; ++i)
             if (IconAlive(icons[i]))
@@ -93,15 +94,6 @@ struct Images {
         return list;
     }
 };
-
-HBRUSH MenuBackground(HMENU menu)
-{
-    MENUINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_BACKGROUND;
-    GetMenuInfoEntry(menu, &info);
-    return info.hbrBack;
-}
 
 } // namespace
 
@@ -118,14 +110,16 @@ class ImagesTest : public MainWindowTest {
 TEST_F(ImagesTest, ButtonsShowFaceAndGlyph)
 {
     for (int i = 1; i <= ButtonCount; ++i) {
-        SCOPED_TRACE("button " + std::to_string(400 + i));
-        Picture picture = PrintControl(Control(400 + i));
-        Picture expected = Composed(IDB_FACE_UP, IDI_GLYPH_BASE + i, 2, 2);
+        SCOPED_TRACE("button " + std::to_string(IDC_WHITE_ONLY_BUTTON - 1 + i));
+        Picture picture = PrintControl(Control(IDC_WHITE_ONLY_BUTTON - 1 + i));
+        Picture expected = Composed(IDB_FACE_UP, IDI_GLYPH_WHITE_ONLY - 1 + i, 2, 2);
         EXPECT_TRUE(picture == expected) << Differences(picture, expected);
         EXPECT_EQ(Rgb(picture.At(20, 0)), Rgb(RGB(170, 170, 255)));
         EXPECT_EQ(Rgb(picture.At(19, 0)), Rgb(RGB(255, 255, 255)));
     }
-    EXPECT_FALSE(Composed(IDB_FACE_UP, 31, 2, 2) == Composed(IDB_FACE_UP, 32, 2, 2)) << "glyphs alike";
+    EXPECT_FALSE(Composed(IDB_FACE_UP, IDI_GLYPH_WHITE_ONLY, 2, 2) ==
+                 Composed(IDB_FACE_UP, IDI_GLYPH_RESET, 2, 2))
+        << "glyphs alike";
 }
 
 TEST_F(ImagesTest, PressedButtonShowsThePressedFace)
@@ -133,12 +127,12 @@ TEST_F(ImagesTest, PressedButtonShowsThePressedFace)
     const int button = IDC_MARK_WHITE_BUTTON;
     SendMessageA(Control(button), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     Picture pressed = PrintControl(Control(button));
-    Picture expected = Composed(IDB_FACE_DOWN, 37, 3, 3);
+    Picture expected = Composed(IDB_FACE_DOWN, IDI_GLYPH_MARK_WHITE, 3, 3);
     EXPECT_TRUE(pressed == expected) << Differences(pressed, expected);
     EXPECT_EQ(Rgb(pressed.At(20, 0)), Rgb(RGB(255, 255, 255)));
     SendMessageA(Control(button), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     Picture released = PrintControl(Control(button));
-    expected = Composed(IDB_FACE_UP, 37, 2, 2);
+    expected = Composed(IDB_FACE_UP, IDI_GLYPH_MARK_WHITE, 2, 2);
     EXPECT_TRUE(released == expected) << Differences(released, expected);
 }
 
@@ -152,14 +146,13 @@ TEST_F(ImagesTest, DisplayChangeReplacesAndFreesTheImages)
     EXPECT_EQ(after.NotAlive(), "");
     EXPECT_EQ(before.StillAlive(), "");
     for (int i = 1; i <= ButtonCount; ++i) {
-        SCOPED_TRACE("button " + std::to_string(400 + i));
-        EXPECT_EQ(Shown(400 + i), ButtonFaceUp[i]);
-        Picture picture = PrintControl(Control(400 + i));
-        Picture expected = Composed(IDB_FACE_UP, IDI_GLYPH_BASE + i, 2, 2);
+        SCOPED_TRACE("button " + std::to_string(IDC_WHITE_ONLY_BUTTON - 1 + i));
+        EXPECT_EQ(Shown(IDC_WHITE_ONLY_BUTTON - 1 + i), ButtonFaceUp[i]);
+        Picture picture = PrintControl(Control(IDC_WHITE_ONLY_BUTTON - 1 + i));
+        Picture expected = Composed(IDB_FACE_UP, IDI_GLYPH_WHITE_ONLY - 1 + i, 2, 2);
         EXPECT_TRUE(picture == expected) << Differences(picture, expected);
     }
-    EXPECT_EQ(MenuBackground(MainMenu), MenuBrush);
-    EXPECT_EQ(MenuBackground(ColourMenu), MenuBrush);
+    EXPECT_EQ(MenuBackground(ColourMenu), after.brush);
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
 }
 
@@ -173,11 +166,10 @@ TEST_F(ImagesTest, ColourAndThemeChangesRemakeOnlyTheMenuBrushes)
         Images after = Images::Now();
         EXPECT_EQ(after.NotAlive(), "");
         EXPECT_EQ(GetObjectType(before.brush), 0u);
-        EXPECT_EQ(GetObjectType(before.brushInverse), 0u);
         EXPECT_EQ(after.texture, before.texture);
         EXPECT_EQ(after.up[1], before.up[1]);
         EXPECT_EQ(after.icons[1], before.icons[1]);
-        EXPECT_EQ(MenuBackground(MainMenu), MenuBrush);
+        EXPECT_EQ(MenuBackground(ColourMenu), after.brush);
     }
 }
 
@@ -206,25 +198,25 @@ TEST_F(ImagesTest, RepeatedChangesKeepTheGdiObjectCount)
 // The held button shows its released face after the change; the press itself goes on.
 TEST_F(ImagesTest, DisplayChangeWhileAnArrowIsHeld)
 {
-    const int button = IDC_DOWN_BUTTON;
+    const int button = IDC_DOWN_BUTTON, DownButton = IDC_DOWN_BUTTON - IDC_WHITE_ONLY_BUTTON + 1;
     Put(101, "00:00");
     SendMessageA(Control(button), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     ASSERT_EQ(GetCapture(), Control(button));
-    ASSERT_EQ(Shown(button), ButtonFaceDown[6]);
+    ASSERT_EQ(Shown(button), ButtonFaceDown[DownButton]);
     ASSERT_EQ(FocusedId(), 102);
 
     ChangeDisplay();
-    EXPECT_EQ(Shown(button), ButtonFaceUp[6]);
+    EXPECT_EQ(Shown(button), ButtonFaceUp[DownButton]);
     Picture picture = PrintControl(Control(button));
-    Picture expected = Composed(IDB_FACE_UP, 36, 2, 2);
+    Picture expected = Composed(IDB_FACE_UP, IDI_GLYPH_DOWN, 2, 2);
     EXPECT_TRUE(picture == expected) << Differences(picture, expected);
     EXPECT_EQ(GetCapture(), Control(button)) << "the press ended";
 
     // The repeat goes on: its first tick moves again.
-    SendMessageA(window, WM_TIMER, 4, 0);
+    SendMessageA(window, WM_TIMER, 4, 0); // the down arrow's start delay
     EXPECT_EQ(FocusedId(), 103);
 
     SendMessageA(Control(button), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(Shown(button), ButtonFaceUp[6]);
+    EXPECT_EQ(Shown(button), ButtonFaceUp[DownButton]);
 }

@@ -82,20 +82,22 @@ TEST_F(LayoutTest, RowLabelsCountTheTracks)
 TEST_F(LayoutTest, FontsGoToTheirControls)
 {
     auto font = [&](int id) { return reinterpret_cast<HFONT>(SendMessageA(Control(id), WM_GETFONT, 0, 0)); };
-    EXPECT_NE(FigureFont, nullptr);
-    EXPECT_EQ(font(101), FigureFont);
-    EXPECT_EQ(font(140), FigureFont);
-    EXPECT_EQ(font(305), FigureFont);
-    EXPECT_EQ(font(301), FigureFont);
-    EXPECT_EQ(font(220), LabelFont);
-    EXPECT_EQ(font(253), LabelFont);
-    EXPECT_EQ(font(249), LabelFont);
-    EXPECT_EQ(font(243), SymbolFont);
-    LOGFONTA symbol;
-    GetObjectA(SymbolFont, sizeof symbol, &symbol);
-    EXPECT_STREQ(symbol.lfFaceName, "Symbol");
-    EXPECT_EQ(symbol.lfCharSet, SYMBOL_CHARSET);
-    EXPECT_EQ(symbol.lfHeight, -15);
+    auto face = [&](int id) {
+        LOGFONTA made = {};
+        GetObjectA(font(id), sizeof made, &made);
+        return std::string(made.lfFaceName) + " " + std::to_string(made.lfHeight) + " " +
+               std::to_string(made.lfWidth) + " " + std::to_string(made.lfWeight) + " " +
+               std::to_string(made.lfCharSet);
+    };
+    HFONT figure = font(IDC_FIRST_CELL), label = font(IDC_FIRST_ROW_LABEL), symbol = font(IDC_FIRST_SIGMA);
+    EXPECT_EQ(face(IDC_FIRST_CELL), "MS Sans Serif -11 8 700 204");
+    EXPECT_EQ(face(IDC_FIRST_ROW_LABEL), "MS Sans Serif -11 8 400 204");
+    EXPECT_EQ(face(IDC_FIRST_SIGMA), "Symbol -15 12 400 2");
+    for (int id : {IDC_LAST_CELL, IDC_FIRST_COLUMN_TOTAL, IDC_WHITE_SUM, IDC_GRAND_TOTAL})
+        EXPECT_EQ(font(id), figure) << id;
+    for (int id : {IDC_LAST_ROW_LABEL, IDC_TOTALS_HEADER, IDC_FIRST_TIME_HEADER, IDC_FIRST_NUMBER_HEADER})
+        EXPECT_EQ(font(id), label) << id;
+    EXPECT_EQ(font(IDC_LAST_SIGMA), symbol);
 }
 
 TEST_F(LayoutTest, RegionsDecideWhatThePointerReaches)

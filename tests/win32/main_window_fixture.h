@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "../../app/program.h"
+#include "../../app/resource.h"
+#include "../../input/input.h"
+#include "../../window/window.h"
+
 #include <string>
 
 class MainWindowTest : public ::testing::Test {

@@ -10,8 +10,17 @@
 
 namespace {
 
-const UINT MainItems[] = {701, 702, 703, 704, 705, 706, 711, 712};
-const UINT ColourItems[] = {801, 802, 803};
+const UINT MainItems[] = {IDM_MARK_WHITE, IDM_MARK_BLUE, IDM_MARK_RED, IDM_WHITE_ONLY,
+                          IDM_RESET,      IDM_EXIT,      IDM_HELP,     IDM_ABOUT};
+const UINT ColourItems[] = {IDM_COLOUR_WHITE, IDM_COLOUR_BLUE, IDM_COLOUR_RED};
+
+// The bitmap a pattern brush was made from.
+HBITMAP PatternOf(HBRUSH brush)
+{
+    LOGBRUSH made = {};
+    GetObjectA(brush, sizeof made, &made);
+    return made.lbStyle == BS_PATTERN ? reinterpret_cast<HBITMAP>(made.lbHatch) : nullptr;
+}
 
 MENUINFO InfoOf(HMENU menu)
 {
@@ -74,15 +83,14 @@ TEST_F(MenuLookTest, MenusHaveTheTextureAndNoCheckSpace)
                  {"Действия", GetSubMenu(MainMenu, 0)},
                  {"Информация", GetSubMenu(MainMenu, 1)},
                  {"colour menu", ColourMenu}};
-    ASSERT_NE(MenuBrush, nullptr);
-    LOGBRUSH brush = {};
-    GetObjectA(MenuBrush, sizeof brush, &brush);
-    EXPECT_TRUE(brush.lbStyle == BS_PATTERN || brush.lbStyle == BS_DIBPATTERN) << brush.lbStyle;
+    HBRUSH menuBrush = InfoOf(MainMenu).hbrBack;
+    ASSERT_NE(menuBrush, nullptr);
+    EXPECT_EQ(PatternOf(menuBrush), MenuTexture);
     for (const auto& m : menus) {
         SCOPED_TRACE(m.name);
         ASSERT_NE(m.menu, nullptr);
         MENUINFO info = InfoOf(m.menu);
-        EXPECT_EQ(info.hbrBack, MenuBrush);
+        EXPECT_EQ(info.hbrBack, menuBrush);
         EXPECT_NE(info.dwStyle & MNS_NOCHECK, 0u);
     }
 }
@@ -121,23 +129,27 @@ TEST_F(MenuLookTest, MenuTextColourChoosesTheTexture)
         EXPECT_EQ(ChooseMenuBrush(plain, inverse), c.inverse ? inverse : plain);
         // The change reaches the window as WM_SYSCOLORCHANGE.
         Pump();
-        HBRUSH expected = c.inverse ? MenuBrushInverse : MenuBrush;
-        EXPECT_EQ(InfoOf(MainMenu).hbrBack, expected);
-        EXPECT_EQ(InfoOf(GetSubMenu(MainMenu, 1)).hbrBack, expected);
-        EXPECT_EQ(InfoOf(ColourMenu).hbrBack, expected);
+        HBITMAP expected = c.inverse ? MenuTextureInverse : MenuTexture;
+        EXPECT_EQ(PatternOf(InfoOf(MainMenu).hbrBack), expected);
+        EXPECT_EQ(InfoOf(GetSubMenu(MainMenu, 1)).hbrBack, InfoOf(MainMenu).hbrBack);
+        EXPECT_EQ(InfoOf(ColourMenu).hbrBack, InfoOf(MainMenu).hbrBack);
     }
     DeleteObject(plain);
     DeleteObject(inverse);
     Pump();
-    EXPECT_EQ(InfoOf(MainMenu).hbrBack, ChooseMenuBrush(MenuBrush, MenuBrushInverse));
+    EXPECT_EQ(PatternOf(InfoOf(MainMenu).hbrBack), MenuTexture);
 }
 
 TEST_F(MenuLookTest, InverseTextureIsTheTextureInverted)
 {
     Canvas plain(117, 66, RGB(1, 2, 3)), inverse(117, 66, RGB(1, 2, 3));
     RECT all = {0, 0, 117, 66};
-    FillRect(plain.dc(), &all, MenuBrush);
-    FillRect(inverse.dc(), &all, MenuBrushInverse);
+    HBRUSH plainBrush = CreatePatternBrush(MenuTexture),
+           inverseBrush = CreatePatternBrush(MenuTextureInverse);
+    FillRect(plain.dc(), &all, plainBrush);
+    FillRect(inverse.dc(), &all, inverseBrush);
+    DeleteObject(plainBrush);
+    DeleteObject(inverseBrush);
     Picture a = plain.Read(), b = inverse.Read();
     int wrong = 0, light = 0;
     for (size_t i = 0; i < a.pixels.size(); ++i) {

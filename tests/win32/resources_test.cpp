@@ -54,24 +54,15 @@ std::string TypeName(LPCWSTR type)
     if (!IS_INTRESOURCE(type))
         return "named type";
     switch (reinterpret_cast<ULONG_PTR>(type)) {
-    case 2:
-        return "BITMAP";
-    case 3:
-        return "ICON";
-    case 4:
-        return "MENU";
-    case 5:
-        return "DIALOG";
-    case 6:
-        return "STRING";
-    case 9:
-        return "ACCELERATOR";
-    case 14:
-        return "GROUP_ICON";
-    case 16:
-        return "VERSION";
-    case 24:
-        return "MANIFEST";
+    case 2: return "BITMAP";
+    case 3: return "ICON";
+    case 4: return "MENU";
+    case 5: return "DIALOG";
+    case 6: return "STRING";
+    case 9: return "ACCELERATOR";
+    case 14: return "GROUP_ICON";
+    case 16: return "VERSION";
+    case 24: return "MANIFEST";
     }
     return "type " + std::to_string(reinterpret_cast<ULONG_PTR>(type));
 }

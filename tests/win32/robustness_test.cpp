@@ -50,36 +50,21 @@ const char* KeyName(int key)
 {
     static char name[8];
     switch (key) {
-    case VK_LEFT:
-        return "Left";
-    case VK_RIGHT:
-        return "Right";
-    case VK_UP:
-        return "Up";
-    case VK_DOWN:
-        return "Down";
-    case VK_TAB:
-        return "Tab";
-    case VK_PRIOR:
-        return "PageUp";
-    case VK_NEXT:
-        return "PageDown";
-    case VK_HOME:
-        return "Home";
-    case VK_END:
-        return "End";
-    case VK_DELETE:
-        return "Delete";
-    case VK_BACK:
-        return "BackSpace";
-    case VK_INSERT:
-        return "Insert";
-    case VK_ESCAPE:
-        return "Escape";
-    case VK_RETURN:
-        return "Enter";
-    case VK_SPACE:
-        return "Space";
+    case VK_LEFT: return "Left";
+    case VK_RIGHT: return "Right";
+    case VK_UP: return "Up";
+    case VK_DOWN: return "Down";
+    case VK_TAB: return "Tab";
+    case VK_PRIOR: return "PageUp";
+    case VK_NEXT: return "PageDown";
+    case VK_HOME: return "Home";
+    case VK_END: return "End";
+    case VK_DELETE: return "Delete";
+    case VK_BACK: return "BackSpace";
+    case VK_INSERT: return "Insert";
+    case VK_ESCAPE: return "Escape";
+    case VK_RETURN: return "Enter";
+    case VK_SPACE: return "Space";
     }
     std::snprintf(name, sizeof name, "0x%02X", key);
     return name;
@@ -107,26 +92,14 @@ Counts CountObjects()
     Counts counts;
     for (UINT_PTR h = 0x20; h <= 0xFFFF; ++h) {
         switch (GetObjectType(reinterpret_cast<HGDIOBJ>(h))) {
-        case OBJ_BRUSH:
-            ++counts.brushes;
-            break;
-        case OBJ_BITMAP:
-            ++counts.bitmaps;
-            break;
-        case OBJ_FONT:
-            ++counts.fonts;
-            break;
-        case OBJ_REGION:
-            ++counts.regions;
-            break;
+        case OBJ_BRUSH: ++counts.brushes; break;
+        case OBJ_BITMAP: ++counts.bitmaps; break;
+        case OBJ_FONT: ++counts.fonts; break;
+        case OBJ_REGION: ++counts.regions; break;
         case OBJ_PEN:
-        case OBJ_EXTPEN:
-            ++counts.pens;
-            break;
+        case OBJ_EXTPEN: ++counts.pens; break;
         case OBJ_DC:
-        case OBJ_MEMDC:
-            ++counts.dcs;
-            break;
+        case OBJ_MEMDC: ++counts.dcs; break;
         }
     }
     // USER handles are even numbers from 0x20.

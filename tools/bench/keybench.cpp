@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "../../app/app.h"
+#include "../../app/program.h"
+#include "../../input/input.h"
 #include "../../app/resource.h"
 #include "../../sheet/duration.h"
 #include "../../sheet/sheet.h"
@@ -109,7 +111,7 @@ static void ReadAllFields()
     char text[FieldTextSize];
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
         GetDlgItemTextA(MainWindow, id, text, FieldTextSize);
-    for (int id = IDC_COLOUR_SUM_BASE; id <= IDC_COLUMN_TOTAL_BASE + ColumnCount; ++id)
+    for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id)
         GetDlgItemTextA(MainWindow, id, text, FieldTextSize);
 }
 
@@ -154,7 +156,7 @@ struct Fields {
 static void ReadTotals(Fields& fields)
 {
     for (int k = 0; k < TotalCount; ++k)
-        GetDlgItemTextA(MainWindow, IDC_COLOUR_SUM_BASE + k, fields.text[k], FieldTextSize);
+        GetDlgItemTextA(MainWindow, IDC_WHITE_SUM + k, fields.text[k], FieldTextSize);
 }
 
 // One unmeasured pass over the whole sheet: every keystroke must change its cell (or the

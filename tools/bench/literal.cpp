@@ -137,14 +137,14 @@ void Create(HWND window)
 
     for (int i = 1; i <= 8; ++i)
         MenuIcons[i] = static_cast<HICON>(
-            LoadImageA(Instance, MAKEINTRESOURCEA(IDI_MENU_BASE + i), IMAGE_ICON, 16, 16, 0));
+            LoadImageA(Instance, MAKEINTRESOURCEA(IDI_MENU_MARK_WHITE - 1 + i), IMAGE_ICON, 16, 16, 0));
     for (int i = 1; i <= 9; ++i)
         FaceUp[i] = LoadBitmapA(Instance, MAKEINTRESOURCEA(IDB_FACE_UP));
     for (int i = 1; i <= 9; ++i)
         FaceDown[i] = LoadBitmapA(Instance, MAKEINTRESOURCEA(IDB_FACE_DOWN));
     for (int i = 1; i <= 9; ++i)
         Glyphs[i] = static_cast<HICON>(
-            LoadImageA(Instance, MAKEINTRESOURCEA(IDI_GLYPH_BASE + i), IMAGE_ICON, 16, 16, 0));
+            LoadImageA(Instance, MAKEINTRESOURCEA(IDI_GLYPH_WHITE_ONLY - 1 + i), IMAGE_ICON, 16, 16, 0));
     for (int pressed = 0; pressed <= 1; ++pressed)
         for (int i = 1; i <= 9; ++i) {
             screen = GetDC(nullptr);
@@ -171,8 +171,8 @@ void Create(HWND window)
     int textTop = (23 - height) / 2;
 
     for (int c = 1; c <= 4; ++c) {
-        Child(window, "STATIC", IDC_NUMBER_HEADER_BASE + c, "№", 0x50000201, 97 * c - 94, 3, 25, 22);
-        Child(window, "STATIC", IDC_TIME_HEADER_BASE + c, "Время", 0x50000201, 97 * c - 68, 3, 70, 22);
+        Child(window, "STATIC", IDC_FIRST_NUMBER_HEADER - 1 + c, "№", 0x50000201, 97 * c - 94, 3, 25, 22);
+        Child(window, "STATIC", IDC_FIRST_TIME_HEADER - 1 + c, "Время", 0x50000201, 97 * c - 68, 3, 70, 22);
     }
     for (int c = 1; c <= 4; ++c) {
         for (int r = 1; r <= 10; ++r) {
@@ -189,8 +189,9 @@ void Create(HWND window)
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
         SetWindowLongA(GetDlgItem(window, id), GWL_USERDATA, 0);
     for (int c = 1; c <= 4; ++c) {
-        Child(window, "STATIC", IDC_SIGMA_BASE + c, "S", 0x50000201, 97 * c - 94, 256, 25, 22);
-        Child(window, "STATIC", IDC_COLUMN_TOTAL_BASE + c, "000:00", 0x50000301, 97 * c - 68, 256, 70, 22);
+        Child(window, "STATIC", IDC_FIRST_SIGMA - 1 + c, "S", 0x50000201, 97 * c - 94, 256, 25, 22);
+        Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL - 1 + c, "000:00", 0x50000301, 97 * c - 68, 256, 70,
+              22);
     }
     Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", 0x50000201, 394, 3, 100, 22);
     HWND frame = Child(window, "STATIC", IDC_TOTALS_FRAME, "", 0x54000001, 394, 25, 100, 104);
@@ -206,14 +207,14 @@ void Create(HWND window)
                 ButtonPlaces[i].y - 109);
     SetWindowRgn(panel, holes, TRUE);
     for (int i = 1; i <= 9; ++i)
-        Child(window, "STATIC", IDC_BUTTON_BASE + i, "", 0x5000030E, ButtonPlaces[i].x, ButtonPlaces[i].y, 21,
-              21);
+        Child(window, "STATIC", IDC_WHITE_ONLY_BUTTON - 1 + i, "", 0x5000030E, ButtonPlaces[i].x,
+              ButtonPlaces[i].y, 21, 21);
 
     StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, 401), GWL_WNDPROC));
     for (int i = 1; i <= 9; ++i) {
-        SendDlgItemMessageA(window, IDC_BUTTON_BASE + i, STM_SETIMAGE, IMAGE_BITMAP,
+        SendDlgItemMessageA(window, IDC_WHITE_ONLY_BUTTON - 1 + i, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(FaceUp[i]));
-        SetWindowLongA(GetDlgItem(window, IDC_BUTTON_BASE + i), GWL_WNDPROC,
+        SetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON - 1 + i), GWL_WNDPROC,
                        reinterpret_cast<LONG>(ButtonProc));
     }
     StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, 101), GWL_WNDPROC));
@@ -288,12 +289,8 @@ void DrawMenuPicture(const DRAWITEMSTRUCT* item)
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        Create(window);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+    case WM_CREATE: Create(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: {
         RECT outer, client;
         GetWindowRect(window, &outer);
@@ -304,22 +301,17 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                        outer.bottom - outer.top - dy, TRUE);
         return 0;
     }
-    case WM_ACTIVATE:
-        SetFocus(GetDlgItem(window, FocusedCellId));
-        return 0;
+    case WM_ACTIVATE: SetFocus(GetDlgItem(window, FocusedCellId)); return 0;
     case WM_MEASUREITEM: {
         MEASUREITEMSTRUCT* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         item->itemWidth = item->itemID >= IDM_COLOUR_WHITE && item->itemID <= IDM_COLOUR_RED ? 38 : 20;
         item->itemHeight = 18;
         return 0;
     }
-    case WM_DRAWITEM:
-        DrawMenuPicture(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return 0;
+    case WM_DRAWITEM: DrawMenuPicture(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 0;
     case WM_NCMOUSEMOVE:
     case WM_MOUSEMOVE:
-    case WM_EXITMENULOOP:
-        return 0;
+    case WM_EXITMENULOOP: return 0;
     case WM_CTLCOLOREDIT: {
         HWND cell = reinterpret_cast<HWND>(lParam);
         LONG mark = GetWindowLongA(GetDlgItem(window, GetDlgCtrlID(cell)), GWL_USERDATA);

@@ -31,8 +31,8 @@ static void CreateControls(HWND window)
     char number[4];
     for (int column = 1; column <= 4; ++column) {
         int x = 97 * column;
-        Child(window, "STATIC", IDC_NUMBER_HEADER_BASE + column, "№", HeaderStyle, x - 94, 3, 25, 22);
-        Child(window, "STATIC", IDC_TIME_HEADER_BASE + column, "Время", HeaderStyle, x - 68, 3, 70, 22);
+        Child(window, "STATIC", IDC_FIRST_NUMBER_HEADER - 1 + column, "№", HeaderStyle, x - 94, 3, 25, 22);
+        Child(window, "STATIC", IDC_FIRST_TIME_HEADER - 1 + column, "Время", HeaderStyle, x - 68, 3, 70, 22);
         for (int row = 1; row <= 10; ++row) {
             wsprintfA(number, "%d", 10 * (column - 1) + row);
             Child(window, "STATIC", 190 + 10 * column + row, number, HeaderStyle, x - 94, 23 * row + 3, 25,
@@ -40,8 +40,9 @@ static void CreateControls(HWND window)
         }
         for (int row = 1; row <= 10; ++row)
             Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle, x - 68, 23 * row + 3, 70, 50);
-        Child(window, "STATIC", IDC_SIGMA_BASE + column, "S", HeaderStyle, x - 94, 256, 25, 22);
-        Child(window, "STATIC", IDC_COLUMN_TOTAL_BASE + column, "000:00", TotalStyle, x - 68, 256, 70, 22);
+        Child(window, "STATIC", IDC_FIRST_SIGMA - 1 + column, "S", HeaderStyle, x - 94, 256, 25, 22);
+        Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL - 1 + column, "000:00", TotalStyle, x - 68, 256, 70,
+              22);
     }
     Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", HeaderStyle, 394, 3, 100, 22);
     Child(window, "STATIC", IDC_TOTALS_FRAME, "", FrameStyle, 394, 25, 100, 104);
@@ -57,12 +58,8 @@ static void CreateControls(HWND window)
 static LRESULT CALLBACK SkeletonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        CreateControls(window);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+    case WM_CREATE: CreateControls(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -62,20 +62,13 @@ static const uint32_t Edges[] = {0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0xFFFF, 0x8
 uint32_t Parameter(Random& random, const std::vector<HWND>& windows)
 {
     switch (random.Below(8)) {
-    case 0:
-        return 0;
-    case 1:
-        return random.Below(16);
-    case 2:
-        return Edges[random.Below(sizeof Edges / sizeof Edges[0])];
-    case 3:
-        return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(windows[random.Below(windows.size())]));
-    case 4:
-        return MAKELPARAM(random.Below(500), random.Below(300));
-    case 5:
-        return random.Below(0x10000);
-    default:
-        return random.Next();
+    case 0: return 0;
+    case 1: return random.Below(16);
+    case 2: return Edges[random.Below(sizeof Edges / sizeof Edges[0])];
+    case 3: return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(windows[random.Below(windows.size())]));
+    case 4: return MAKELPARAM(random.Below(500), random.Below(300));
+    case 5: return random.Below(0x10000);
+    default: return random.Next();
     }
 }
 
@@ -112,22 +105,14 @@ void MeaningfulParameters(UINT message, Random& random, uint32_t& wParam, uint32
     case WM_CHAR:
     case WM_SYSCHAR:
     case WM_IME_CHAR:
-    case WM_UNICHAR:
-        wParam = random.Chance(80) ? '0' + random.Below(10) : random.Below(256);
-        return;
+    case WM_UNICHAR: wParam = random.Chance(80) ? '0' + random.Below(10) : random.Below(256); return;
     case WM_COMMAND:
         wParam = OneOf(random, Commands);
         lParam = 0;
         return;
-    case WM_SYSCOMMAND:
-        wParam = OneOf(random, SystemCommands);
-        return;
-    case WM_TIMER:
-        wParam = random.Below(10);
-        return;
-    case WM_MOUSEWHEEL:
-        wParam = MAKEWPARAM(0, (random.Below(5) - 2) * WHEEL_DELTA);
-        return;
+    case WM_SYSCOMMAND: wParam = OneOf(random, SystemCommands); return;
+    case WM_TIMER: wParam = random.Below(10); return;
+    case WM_MOUSEWHEEL: wParam = MAKEWPARAM(0, (random.Below(5) - 2) * WHEEL_DELTA); return;
     case EM_SETSEL:
         wParam = random.Below(8) - 1;
         lParam = random.Below(8) - 1;
@@ -144,16 +129,11 @@ void MeaningfulParameters(UINT message, Random& random, uint32_t& wParam, uint32
 bool Closes(UINT message, WPARAM wParam, LPARAM lParam, bool toMainWindow)
 {
     switch (message) {
-    case WM_SYSCOMMAND:
-        return (wParam & 0xFFF0) == SC_CLOSE;
-    case WM_COMMAND:
-        return toMainWindow && LOWORD(wParam) == 706; // Выход
-    case WM_SYSKEYDOWN:
-        return wParam == VK_F4 && (lParam & 0x20000000) != 0; // Alt+F4
-    case WM_NCLBUTTONDOWN:
-        return wParam == HTCLOSE; // the close box, closed at the release
-    case WM_NCLBUTTONDBLCLK:
-        return wParam == HTSYSMENU; // a double click on the window's icon
+    case WM_SYSCOMMAND: return (wParam & 0xFFF0) == SC_CLOSE;
+    case WM_COMMAND: return toMainWindow && LOWORD(wParam) == 706;            // Выход
+    case WM_SYSKEYDOWN: return wParam == VK_F4 && (lParam & 0x20000000) != 0; // Alt+F4
+    case WM_NCLBUTTONDOWN: return wParam == HTCLOSE;     // the close box, closed at the release
+    case WM_NCLBUTTONDBLCLK: return wParam == HTSYSMENU; // a double click on the window's icon
     }
     return false;
 }
@@ -170,8 +150,7 @@ std::string RandomText(Random& random)
         std::snprintf(text, sizeof text, "%d%d:%d%d", random.Below(6), random.Below(10), random.Below(6),
                       random.Below(10));
         return text;
-    case 2:
-        return nearMisses[random.Below(sizeof nearMisses / sizeof nearMisses[0])];
+    case 2: return nearMisses[random.Below(sizeof nearMisses / sizeof nearMisses[0])];
     default: {
         int length = random.Below(sizeof text);
         for (int i = 0; i < length; ++i)
