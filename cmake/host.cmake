@@ -45,4 +45,4 @@ function(zelmora_wine_test name)
     ENVIRONMENT "ZELMORA_SESSION=${ZELMORA_SESSION};ZELMORA_DIST=${ZELMORA_DIST_DIR};ZELMORA_WIN32=${ZELMORA_WIN32_DIR}")
 endfunction()
 
-include(${CMAKE_SOURCE_DIR}/tests/wine_tests.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/tests.cmake)

@@ -55,7 +55,7 @@ class AboutTest : public MainWindowTest {
     bool OpenAbout(std::function<void(HWND)> act)
     {
         BoxWatch watch(GetCurrentThreadId(), "О программе", act);
-        SendMessageA(window, WM_COMMAND, 712, 0);
+        SendMessageA(window, WM_COMMAND, IDM_ABOUT, 0);
         return watch.Result().found;
     }
 
@@ -224,7 +224,7 @@ TEST_F(AboutTest, TabMovesOnlyBetweenTheButtons)
         }
         PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
     }));
-    EXPECT_EQ(focus, (std::vector<int>{IDOK, 9, IDOK, 9}));
+    EXPECT_EQ(focus, (std::vector<int>{IDOK, IDC_ABOUT_LICENCE, IDOK, IDC_ABOUT_LICENCE}));
 }
 
 TEST_F(AboutTest, TheTextsCanBeSelectedButNotChanged)
@@ -278,7 +278,7 @@ TEST_F(AboutTest, TheLicenceButtonAsksForTopic60ThenCloses)
     HWND dialog = nullptr;
     ASSERT_TRUE(OpenAbout([&](HWND d) {
         dialog = d;
-        Click(CentreOf(GetDlgItem(d, 9)));
+        Click(CentreOf(GetDlgItem(d, IDC_ABOUT_LICENCE)));
     }));
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(Topics, std::vector<int>{60}) << "asked while the dialog was still open";
@@ -296,7 +296,7 @@ TEST_F(AboutTest, AMissingHelpFileIsReportedOverTheDialog)
             openDuringTheMessage = IsWindowVisible(d);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         });
-        PostMessageA(d, WM_COMMAND, 9, 0);
+        PostMessageA(d, WM_COMMAND, IDC_ABOUT_LICENCE, 0);
         message = watch.Result();
     }));
     EXPECT_TRUE(message.found);
@@ -327,8 +327,8 @@ TEST_F(AboutTest, TheAcceleratorsRestWhileItIsOpen)
         }
         PostMessageA(window, WM_CLOSE, 0, 0);
     });
-    PostMessageA(window, WM_COMMAND, 712, 0);
-    RunMessageLoop(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(750)));
+    PostMessageA(window, WM_COMMAND, IDM_ABOUT, 0);
+    RunMessageLoop(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
     window = nullptr;
     ASSERT_TRUE(watch.Result().found);
     EXPECT_EQ(boxesAfterKeys, 1) << "no second About dialog";

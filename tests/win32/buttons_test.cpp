@@ -51,7 +51,7 @@ class ButtonTest : public MainWindowTest {
 
 TEST_F(ButtonTest, ThePressedFaceShowsWhileAButtonIsHeld)
 {
-    for (int id = 401; id <= 409; ++id) {
+    for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id) {
         SCOPED_TRACE("button " + std::to_string(id));
         ASSERT_NE(ButtonFaceUp[id - 400], nullptr);
         ASSERT_NE(ButtonFaceDown[id - 400], ButtonFaceUp[id - 400]);
@@ -72,11 +72,11 @@ TEST_F(ButtonTest, ActionsHappenAtThePressAndLeaveTheFocus)
         const char* totals; // while held and after the release
         int focused, digit;
     } presses[] = {
-        {401, "0006:00 0000:00 0000:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
-        {402, "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00", 101, 0},
-        {407, "0004:00 0000:00 0002:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
-        {408, "0001:00 0003:00 0002:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
-        {409, "0001:00 0000:00 0005:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
+        {IDC_WHITE_ONLY_BUTTON, "0006:00 0000:00 0000:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
+        {IDC_RESET_BUTTON, "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00", 101, 0},
+        {IDC_MARK_WHITE_BUTTON, "0004:00 0000:00 0002:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
+        {IDC_MARK_BLUE_BUTTON, "0001:00 0003:00 0002:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
+        {IDC_MARK_RED_BUTTON, "0001:00 0000:00 0005:00 0006:00 003:00 003:00 000:00 000:00", 115, 3},
     };
     for (const auto& p : presses) {
         SCOPED_TRACE("button " + std::to_string(p.button));
@@ -105,13 +105,13 @@ TEST_F(ButtonTest, HoldingAnArrowRepeatsOnTheTimerTicks)
         int button, from;
         int moves[5]; // at the press, at the delay's tick, at three repeat ticks
     } holds[] = {
-        {403, 102, {101, 140, 139, 138, 137}},
-        {404, 112, {102, 132, 122, 112, 102}},
-        {405, 129, {139, 109, 119, 129, 139}},
-        {406, 139, {140, 101, 102, 103, 104}},
+        {IDC_UP_BUTTON, 102, {101, 140, 139, 138, 137}},
+        {IDC_LEFT_BUTTON, 112, {102, 132, 122, 112, 102}},
+        {IDC_RIGHT_BUTTON, 129, {139, 109, 119, 129, 139}},
+        {IDC_DOWN_BUTTON, 139, {140, 101, 102, 103, 104}},
     };
     for (const auto& h : holds) {
-        int k = h.button - 402;
+        int k = h.button - IDC_UP_BUTTON + 1; // the button's delay timer
         SCOPED_TRACE("button " + std::to_string(h.button));
         Put(h.from, "00:00");
         SendMessageA(Control(h.from), EM_SETSEL, 5, 4);
@@ -141,34 +141,34 @@ TEST_F(ButtonTest, HoldingAnArrowRepeatsOnTheTimerTicks)
 TEST_F(ButtonTest, AQuickClickMovesOnce)
 {
     Put(120, "00:00");
-    Press(403);
-    Release(403);
+    Press(IDC_UP_BUTTON);
+    Release(IDC_UP_BUTTON);
     EXPECT_EQ(FocusedId(), 119);
-    ExpectReleased(403);
+    ExpectReleased(IDC_UP_BUTTON);
 }
 
 TEST_F(ButtonTest, TheSecondClickOfADoubleClickIsAPress)
 {
     Put(125, "00:00");
-    Press(404);
-    Release(404);
-    SendMessageA(Control(404), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
-    EXPECT_EQ(Face(404), ButtonFaceDown[4]);
-    Release(404);
+    Press(IDC_LEFT_BUTTON);
+    Release(IDC_LEFT_BUTTON);
+    SendMessageA(Control(IDC_LEFT_BUTTON), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
+    EXPECT_EQ(Face(IDC_LEFT_BUTTON), ButtonFaceDown[4]);
+    Release(IDC_LEFT_BUTTON);
     EXPECT_EQ(FocusedId(), 105) << "two columns to the left";
-    ExpectReleased(404);
+    ExpectReleased(IDC_LEFT_BUTTON);
 
     // WhiteOnly runs again at the second click: a mark made in between goes.
     Put(107, "01:00");
-    Press(401);
-    Release(401);
-    SendMessageA(window, WM_COMMAND, 703, 0);
+    Press(IDC_WHITE_ONLY_BUTTON);
+    Release(IDC_WHITE_ONLY_BUTTON);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
     ASSERT_EQ(Mark(107), 2);
-    SendMessageA(Control(401), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
-    Release(401);
+    SendMessageA(Control(IDC_WHITE_ONLY_BUTTON), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
+    Release(IDC_WHITE_ONLY_BUTTON);
     EXPECT_EQ(Mark(107), 0);
-    EXPECT_EQ(Text(301), "0001:00");
-    ExpectReleased(401);
+    EXPECT_EQ(Text(IDC_WHITE_SUM), "0001:00");
+    ExpectReleased(IDC_WHITE_ONLY_BUTTON);
 }
 
 // Wine keeps the capture when another window becomes active, so every way a hold can end
@@ -181,7 +181,8 @@ TEST_F(ButtonTest, AHoldEndsHoweverTheButtonIsLetGo)
         const char* how;
         void (*end)(HWND window, HWND other);
     } ends[] = {
-        {"release", [](HWND, HWND) { SendMessageA(GetDlgItem(MainWindow, 406), WM_LBUTTONUP, 0, 0); }},
+        {"release",
+         [](HWND, HWND) { SendMessageA(GetDlgItem(MainWindow, IDC_DOWN_BUTTON), WM_LBUTTONUP, 0, 0); }},
         {"capture released", [](HWND, HWND) { ReleaseCapture(); }},
         {"capture taken",
          [](HWND, HWND other) {
@@ -204,15 +205,15 @@ TEST_F(ButtonTest, AHoldEndsHoweverTheButtonIsLetGo)
     for (const auto& e : ends) {
         SCOPED_TRACE(e.how);
         Put(110, "00:00");
-        Press(406);
+        Press(IDC_DOWN_BUTTON);
         Tick(4);
         Tick(8);
         ASSERT_EQ(FocusedId(), 113);
         e.end(window, other);
-        ExpectReleased(406);
+        ExpectReleased(IDC_DOWN_BUTTON);
         EXPECT_EQ(FocusedId(), 113);
-        Release(406);
-        ExpectReleased(406);
+        Release(IDC_DOWN_BUTTON);
+        ExpectReleased(IDC_DOWN_BUTTON);
         EXPECT_EQ(FocusedId(), 113);
     }
     DestroyWindow(other);

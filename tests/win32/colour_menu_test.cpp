@@ -128,7 +128,7 @@ POINT Anchor(HWND cell)
 int CheckedItem()
 {
     int checked = 0;
-    for (int id = 801; id <= 803; ++id) {
+    for (int id = IDM_COLOUR_WHITE; id <= IDM_COLOUR_RED; ++id) {
         if (GetMenuState(ColourMenu, id, MF_BYCOMMAND) & MF_CHECKED)
             checked = checked == 0 ? id : -1;
     }
@@ -162,7 +162,7 @@ TEST_F(ColourMenuTest, ARightClickOpensTheMenuAtTheEndOfTheText)
         POINT expected = Anchor(Control(115));
         EXPECT_EQ(watch.TopLeft().x, expected.x);
         EXPECT_EQ(watch.TopLeft().y, expected.y);
-        EXPECT_EQ(CheckedItem(), 802);
+        EXPECT_EQ(CheckedItem(), IDM_COLOUR_BLUE);
         EXPECT_EQ(FocusedId(), 115);
         EXPECT_EQ(FocusedCellId, 115);
         EXPECT_EQ(SelectedDigit(115), press.digit);
@@ -176,7 +176,9 @@ TEST_F(ColourMenuTest, TheCheckFollowsTheMark)
     const struct {
         LONG mark;
         int checked;
-    } marks[] = {{0, 801}, {1, 802}, {2, 803}, {3, 801}, {-1, 801}, {0x10001, 801}, {2, 803}, {0, 801}};
+    } marks[] = {{0, IDM_COLOUR_WHITE}, {1, IDM_COLOUR_BLUE},   {2, IDM_COLOUR_RED},
+                 {3, IDM_COLOUR_WHITE}, {-1, IDM_COLOUR_WHITE}, {0x10001, IDM_COLOUR_WHITE},
+                 {2, IDM_COLOUR_RED},   {0, IDM_COLOUR_WHITE}};
     Put(126, "00:00");
     for (const auto& m : marks) {
         SCOPED_TRACE("mark " + std::to_string(m.mark));

@@ -46,13 +46,13 @@ TEST_F(ColoursTest, StaticControlsByIdentifier)
         COLORREF background, text;
     } groups[] = {
         {IDC_TOTALS_FRAME, IDC_BUTTON_PANEL, LavenderColour, none},
-        {201, 240, LavenderColour, BlackColour},
-        {241, 252, NavyColour, WhiteColour},
+        {IDC_FIRST_ROW_LABEL, IDC_LAST_ROW_LABEL, LavenderColour, BlackColour},
+        {IDC_FIRST_SIGMA, IDC_LAST_TIME_HEADER, NavyColour, WhiteColour},
         {IDC_TOTALS_HEADER, IDC_TOTALS_HEADER, LavenderColour, NavyColour},
-        {301, 301, WhiteColour, BlackColour},
-        {302, 302, BlueColour, WhiteColour},
-        {303, 303, RedColour, WhiteColour},
-        {304, 308, NavyColour, WhiteColour},
+        {IDC_WHITE_SUM, IDC_WHITE_SUM, WhiteColour, BlackColour},
+        {IDC_BLUE_SUM, IDC_BLUE_SUM, BlueColour, WhiteColour},
+        {IDC_RED_SUM, IDC_RED_SUM, RedColour, WhiteColour},
+        {IDC_GRAND_TOTAL, IDC_LAST_COLUMN_TOTAL, NavyColour, WhiteColour},
     };
     for (const auto& g : groups) {
         for (int id = g.first; id <= g.last; ++id) {
@@ -83,11 +83,11 @@ TEST_F(ColoursTest, ColourSumsKeepTheirColoursWithValues)
     const struct {
         int id;
         COLORREF background, text;
-    } fields[] = {{301, WhiteColour, BlackColour},
-                  {302, BlueColour, WhiteColour},
-                  {303, RedColour, WhiteColour},
-                  {304, NavyColour, WhiteColour},
-                  {305, NavyColour, WhiteColour}};
+    } fields[] = {{IDC_WHITE_SUM, WhiteColour, BlackColour},
+                  {IDC_BLUE_SUM, BlueColour, WhiteColour},
+                  {IDC_RED_SUM, RedColour, WhiteColour},
+                  {IDC_GRAND_TOTAL, NavyColour, WhiteColour},
+                  {IDC_FIRST_COLUMN_TOTAL, NavyColour, WhiteColour}};
     for (const auto& f : fields) {
         SCOPED_TRACE("field " + std::to_string(f.id));
         Picture picture = PrintControl(Control(f.id));
@@ -124,7 +124,7 @@ TEST_F(ColoursTest, ImageButtonsGetNoBrush)
     HDC dc = CreateCompatibleDC(nullptr);
     SetBkColor(dc, RGB(1, 2, 3));
     SetTextColor(dc, RGB(4, 5, 6));
-    for (int id = 401; id <= 409; ++id) {
+    for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id) {
         SCOPED_TRACE("button " + std::to_string(id));
         EXPECT_EQ(SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                reinterpret_cast<LPARAM>(Control(id))),

@@ -4,30 +4,32 @@
 #include "../../sheet/sheet.h"
 #include "../../window/window.h"
 
-TEST_F(MainWindowTest, MarkingMovesADurationBetweenColourSums)
+class CommandsTest : public MainWindowTest {};
+
+TEST_F(CommandsTest, MarkingMovesADurationBetweenColourSums)
 {
     Put(125, "12:00");
-    SendMessageA(window, WM_COMMAND, 702, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     EXPECT_EQ(Mark(125), Blue);
     EXPECT_EQ(Totals(), "0000:00 0012:00 0000:00 0012:00 000:00 000:00 012:00 000:00");
-    SendMessageA(window, WM_COMMAND, 703, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
     EXPECT_EQ(Mark(125), Red);
     EXPECT_EQ(Totals(), "0000:00 0000:00 0012:00 0012:00 000:00 000:00 012:00 000:00");
-    SendMessageA(window, WM_COMMAND, 701, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_WHITE, 0);
     EXPECT_EQ(Mark(125), White);
     EXPECT_EQ(Text(125), "12:00");
     EXPECT_EQ(SelectedDigit(125), 0) << "marking leaves the selection";
     EXPECT_EQ(FocusedId(), 125);
 }
 
-TEST_F(MainWindowTest, WhiteOnlyKeepsTheDurations)
+TEST_F(CommandsTest, WhiteOnlyKeepsTheDurations)
 {
     Put(103, "01:10");
-    SendMessageA(window, WM_COMMAND, 703, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
     Put(138, "02:20");
-    SendMessageA(window, WM_COMMAND, 702, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     SetWindowLongA(Control(120), GWL_USERDATA, 9);
-    SendMessageA(window, WM_COMMAND, 704, 0);
+    SendMessageA(window, WM_COMMAND, IDM_WHITE_ONLY, 0);
     for (int id = 101; id <= 140; ++id)
         EXPECT_EQ(Mark(id), 0) << id;
     EXPECT_EQ(Text(103), "01:10");
@@ -36,13 +38,13 @@ TEST_F(MainWindowTest, WhiteOnlyKeepsTheDurations)
     EXPECT_EQ(FocusedId(), 138);
 }
 
-TEST_F(MainWindowTest, ResetClearsEverythingAndReturnsToTheFirstCell)
+TEST_F(CommandsTest, ResetClearsEverythingAndReturnsToTheFirstCell)
 {
     Put(117, "45:00");
-    SendMessageA(window, WM_COMMAND, 703, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
     Put(140, "00:09");
     SendMessageA(Control(140), EM_SETSEL, 5, 4);
-    SendMessageA(window, WM_COMMAND, 705, 0);
+    SendMessageA(window, WM_COMMAND, IDM_RESET, 0);
     for (int id = 101; id <= 140; ++id) {
         EXPECT_EQ(Text(id), "00:00") << id;
         EXPECT_EQ(Mark(id), 0) << id;
@@ -53,30 +55,31 @@ TEST_F(MainWindowTest, ResetClearsEverythingAndReturnsToTheFirstCell)
     EXPECT_EQ(SelectedDigit(101), 0);
 }
 
-TEST_F(MainWindowTest, MarkingWithoutAFocusedCellDoesNothing)
+TEST_F(CommandsTest, MarkingWithoutAFocusedCellDoesNothing)
 {
     Put(104, "03:00");
     SetFocus(nullptr);
-    SendMessageA(window, WM_COMMAND, 702, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     for (int id = 101; id <= 140; ++id)
         EXPECT_EQ(Mark(id), 0);
-    EXPECT_EQ(GetWindowLongA(Control(301), GWL_USERDATA), 0);
+    EXPECT_EQ(GetWindowLongA(Control(IDC_WHITE_SUM), GWL_USERDATA), 0);
 }
 
-TEST_F(MainWindowTest, ExitEndsTheWindowAndTheLoop)
+TEST_F(CommandsTest, ExitEndsTheWindowAndTheLoop)
 {
-    SendMessageA(window, WM_COMMAND, 706, 0);
+    SendMessageA(window, WM_COMMAND, IDM_EXIT, 0);
     EXPECT_FALSE(IsWindow(window));
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     window = nullptr;
 }
 
-TEST_F(MainWindowTest, NotificationsFromControlsChangeNothing)
+TEST_F(CommandsTest, NotificationsFromControlsChangeNothing)
 {
     Put(101, "01:00");
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(101, EN_CHANGE), reinterpret_cast<LPARAM>(Control(101)));
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(304, STN_CLICKED), reinterpret_cast<LPARAM>(Control(304)));
-    EXPECT_EQ(Text(304), "0000:00");
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_GRAND_TOTAL, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(Control(IDC_GRAND_TOTAL)));
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00");
     EXPECT_EQ(Text(101), "01:00");
 }

@@ -73,7 +73,7 @@ TEST_F(EditorTest, EveryTransitionOfTheEditor)
         EXPECT_EQ(SelectedDigit(row.focused), row.digit);
         bool written = std::string(row.text) != "13:46" || std::string(row.before) != "55:55";
         if (written) {
-            EXPECT_EQ(Text(304), HandSum(window));
+            EXPECT_EQ(Text(IDC_GRAND_TOTAL), HandSum(window));
         }
     }
 }
@@ -96,7 +96,7 @@ TEST_F(EditorTest, TypingPastTheLastCellWrapsToTheFirst)
     EXPECT_EQ(Text(140), "59:59");
     EXPECT_EQ(FocusedId(), 101);
     EXPECT_EQ(SelectedDigit(101), 0);
-    EXPECT_EQ(Text(308), "059:59");
+    EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "059:59");
 }
 
 TEST_F(EditorTest, DeleteAndBackSpaceAcrossCells)
@@ -115,7 +115,7 @@ TEST_F(EditorTest, DeleteAndBackSpaceAcrossCells)
     EXPECT_EQ(Text(101), "33:33");
     EXPECT_EQ(FocusedId(), 140);
     EXPECT_EQ(SelectedDigit(140), 4);
-    EXPECT_EQ(Text(308), "022:20");
+    EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "022:20");
 }
 
 TEST_F(EditorTest, CharactersOtherThanAllowedDigitsChangeNothing)
@@ -127,7 +127,7 @@ TEST_F(EditorTest, CharactersOtherThanAllowedDigitsChangeNothing)
         EXPECT_EQ(Text(101), "12:34") << "character " << int(c);
         EXPECT_EQ(SelectedDigit(101), 0);
     }
-    EXPECT_EQ(Text(304), "0000:00"); // nothing was recomputed into view either
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00"); // nothing was recomputed into view either
 }
 
 TEST_F(EditorTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)
@@ -148,7 +148,7 @@ TEST_F(EditorTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)
     SendMessageA(cell, EM_SETSEL, 0, 5);
     Type("4");
     EXPECT_EQ(Text(101), "12:04");
-    EXPECT_EQ(Text(304), "0012:04");
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0012:04");
 }
 
 TEST_F(EditorTest, AltBackSpaceDoesNotUndoBehindTheTotals)
@@ -156,7 +156,7 @@ TEST_F(EditorTest, AltBackSpaceDoesNotUndoBehindTheTotals)
     Type("2");
     SendMessageA(Control(101), WM_SYSKEYDOWN, VK_BACK, 0x20000001);
     EXPECT_EQ(Text(101), "20:00");
-    EXPECT_EQ(Text(304), "0020:00");
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0020:00");
 }
 
 TEST_F(EditorTest, APressPicksTheDigitUnderThePointer)

@@ -2,6 +2,8 @@
 #include "info_watch.h"
 #include "main_window_fixture.h"
 
+#include "../../help/context.h"
+
 #include "../../app/app.h"
 #include "../../info/info.h"
 
@@ -68,7 +70,7 @@ class HelpTest : public MainWindowTest {
     // Runs the program's own loop, with its accelerators, until the main window is gone.
     void RunLoop()
     {
-        RunMessageLoop(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(750)));
+        RunMessageLoop(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
         window = nullptr;
     }
 
@@ -92,7 +94,7 @@ TEST_F(HelpTest, TheEngineIsLoadedFromTheSystemFolder)
 TEST_F(HelpTest, F1AndTheMenuItemAskForTheGeneralTopic)
 {
     PutHelpFile();
-    SendMessageA(window, WM_COMMAND, 711, 0);
+    SendMessageA(window, WM_COMMAND, IDM_HELP, 0);
     PostMessageA(Control(101), WM_KEYDOWN, VK_F1, 0x003B0001);
     PostMessageA(window, WM_CLOSE, 0, 0);
     RunLoop();
@@ -119,14 +121,14 @@ TEST_F(HelpTest, AMissingFileIsReportedWithItsFullPath)
             ASSERT_TRUE(CreateDirectoryA(HelpFile().c_str(), nullptr));
         }
         BoxWatch watch(GetCurrentThreadId());
-        ShowHelp(10);
+        ShowHelp(IDH_GENERAL);
         const SeenBox& box = watch.Result();
         ASSERT_TRUE(box.found);
         EXPECT_EQ(box.caption, "Ошибка вызова справки");
         ASSERT_EQ(box.texts.size(), 1u) << Describe(box);
         EXPECT_EQ(box.texts[0], "Файл \"" + HelpFile() + "\" не найден");
         EXPECT_EQ(box.owner, window);
-        EXPECT_EQ(box.icon, LoadIconA(nullptr, MAKEINTRESOURCEA(32515))) << "the exclamation icon";
+        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_EXCLAMATION)) << "the exclamation icon";
         EXPECT_TRUE(Calls.empty()) << "the engine is not asked";
     }
 }
@@ -139,7 +141,7 @@ TEST_F(HelpTest, TheRealEngineOpensTheHelpWindow)
     ASSERT_NE(HtmlHelpEntry, nullptr);
     HWND help = nullptr;
     BoxWatch nothing(GetCurrentThreadId(), nullptr, nullptr, 1500);
-    SendMessageA(window, WM_COMMAND, 711, 0);
+    SendMessageA(window, WM_COMMAND, IDM_HELP, 0);
     EXPECT_TRUE(
         PumpUntil([&] { return (help = FindWindowA(nullptr, "Зельмора 2.0 — справка")) != nullptr; }, 5000));
     EXPECT_FALSE(nothing.Result().found) << Describe(nothing.Result());
@@ -158,7 +160,7 @@ TEST_F(HelpTest, WithoutTheEngineTheViewerIsStarted)
     PutHelpFile(ZELMORA_CHM_PATH);
     HtmlHelpEntry = nullptr;
     BoxWatch nothing(GetCurrentThreadId(), nullptr, nullptr, 1500);
-    ShowHelp(10);
+    ShowHelp(IDH_GENERAL);
     HWND help = nullptr;
     EXPECT_TRUE(
         PumpUntil([&] { return (help = FindWindowA(nullptr, "Зельмора 2.0 — справка")) != nullptr; }, 10000));

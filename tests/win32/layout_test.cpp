@@ -15,6 +15,8 @@ struct Place {
     int x, y, width, height;
 };
 
+// The identifiers are numbers here on purpose: the table pins them, and with them the names
+// of app/resource.h that the rest of the tests use.
 const Place Places[] = {
     {245, "Static", "№", 0x50000201, 3, 3, 25, 22},
     {249, "Static", "Время", 0x50000201, 29, 3, 70, 22},
@@ -110,10 +112,10 @@ TEST_F(LayoutTest, RegionsDecideWhatThePointerReaches)
     EXPECT_EQ(at(29 + 35, 26 + 10), 101);
     EXPECT_EQ(at(29 + 35, 26 + 30), 102) << "below its 22 visible pixels a cell lets the next one through";
     EXPECT_EQ(at(320 + 35, 233 + 21), 140);
-    EXPECT_EQ(at(404 + 10, 142 + 10), 401) << "the panel's holes show the buttons";
-    EXPECT_EQ(at(464 + 20, 240 + 20), 409);
-    EXPECT_EQ(at(394 + 50, 130 + 5), 200) << "between the holes the panel takes the press";
-    EXPECT_EQ(at(405 + 39, 26 + 11), 301) << "the totals show through the frame's cut-out";
+    EXPECT_EQ(at(404 + 10, 142 + 10), IDC_WHITE_ONLY_BUTTON) << "the panel's holes show the buttons";
+    EXPECT_EQ(at(464 + 20, 240 + 20), IDC_MARK_RED_BUTTON);
+    EXPECT_EQ(at(394 + 50, 130 + 5), IDC_BUTTON_PANEL) << "between the holes the panel takes the press";
+    EXPECT_EQ(at(405 + 39, 26 + 11), IDC_WHITE_SUM) << "the totals show through the frame's cut-out";
     EXPECT_EQ(WindowFromPoint([&] {
                   POINT p = {394 + 5, 25 + 50};
                   ClientToScreen(window, &p);

@@ -36,8 +36,8 @@ std::string MainWindowTest::Text(int id) const
 std::string MainWindowTest::Totals() const
 {
     std::string line;
-    for (int id = 301; id <= 308; ++id)
-        line += (id == 301 ? "" : " ") + Text(id);
+    for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id)
+        line += (id == IDC_WHITE_SUM ? "" : " ") + Text(id);
     return line;
 }
 

@@ -52,9 +52,9 @@ class MenuLookTest : public MainWindowTest {
   protected:
     void TearDown() override
     {
-        CheckMenuItem(ColourMenu, 801, MF_BYCOMMAND | MF_UNCHECKED);
-        CheckMenuItem(ColourMenu, 802, MF_BYCOMMAND | MF_UNCHECKED);
-        CheckMenuItem(ColourMenu, 803, MF_BYCOMMAND | MF_UNCHECKED);
+        CheckMenuItem(ColourMenu, IDM_COLOUR_WHITE, MF_BYCOMMAND | MF_UNCHECKED);
+        CheckMenuItem(ColourMenu, IDM_COLOUR_BLUE, MF_BYCOMMAND | MF_UNCHECKED);
+        CheckMenuItem(ColourMenu, IDM_COLOUR_RED, MF_BYCOMMAND | MF_UNCHECKED);
         MainWindowTest::TearDown();
     }
 
@@ -66,9 +66,9 @@ class MenuLookTest : public MainWindowTest {
         draw.CtlType = ODT_MENU;
         draw.itemID = item;
         draw.itemAction = ODA_DRAWENTIRE;
-        draw.hwndItem = reinterpret_cast<HWND>(item >= 801 ? ColourMenu : MainMenu);
+        draw.hwndItem = reinterpret_cast<HWND>(item >= IDM_COLOUR_WHITE ? ColourMenu : MainMenu);
         draw.hDC = canvas.dc();
-        draw.rcItem = {left, top, left + (item >= 801 ? 38 : 20), top + 18};
+        draw.rcItem = {left, top, left + (item >= IDM_COLOUR_WHITE ? 38 : 20), top + 18};
         EXPECT_EQ(SendMessageA(window, WM_DRAWITEM, wParam, reinterpret_cast<LPARAM>(&draw)), 0);
         return canvas.Read();
     }
@@ -169,12 +169,12 @@ TEST_F(MenuLookTest, MeasureItem)
         measure.CtlType = ODT_MENU;
         measure.itemID = id;
         EXPECT_EQ(SendMessageA(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), 0);
-        EXPECT_EQ(measure.itemWidth, id >= 801 && id <= 803 ? 38u : 20u);
+        EXPECT_EQ(measure.itemWidth, id >= IDM_COLOUR_WHITE && id <= IDM_COLOUR_RED ? 38u : 20u);
         EXPECT_EQ(measure.itemHeight, 18u);
     }
     MEASUREITEMSTRUCT control = {};
     control.CtlType = ODT_MENU;
-    control.itemID = 701;
+    control.itemID = IDM_MARK_WHITE;
     SendMessageA(window, WM_MEASUREITEM, 1, reinterpret_cast<LPARAM>(&control));
     EXPECT_EQ(control.itemWidth, 0u) << "a control's measure is not the menu's";
 }
@@ -185,7 +185,9 @@ TEST_F(MenuLookTest, DrawItemDrawsTheItemsIcon)
     const struct {
         UINT item;
         int icon;
-    } cases[] = {{701, 21}, {702, 22}, {703, 23}, {704, 24}, {705, 25}, {711, 26}};
+    } cases[] = {{IDM_MARK_WHITE, IDI_MENU_MARK_WHITE}, {IDM_MARK_BLUE, IDI_MENU_MARK_BLUE},
+                 {IDM_MARK_RED, IDI_MENU_MARK_RED},     {IDM_WHITE_ONLY, IDI_MENU_WHITE_ONLY},
+                 {IDM_RESET, IDI_MENU_RESET},           {IDM_HELP, IDI_MENU_HELP}};
     for (const auto& c : cases) {
         for (POINT corner : {POINT{0, 0}, POINT{7, 3}}) {
             SCOPED_TRACE("item " + std::to_string(c.item) + " at " + std::to_string(corner.x) + "," +
@@ -205,7 +207,7 @@ TEST_F(MenuLookTest, ItemsWithoutIconDrawNothing)
         SCOPED_TRACE("item " + std::to_string(item));
         EXPECT_TRUE(Drawn(item, 3, 3) == blank.Read());
     }
-    EXPECT_TRUE(Drawn(701, 3, 3, 1) == blank.Read()) << "a control's drawing is not the menu's";
+    EXPECT_TRUE(Drawn(IDM_MARK_WHITE, 3, 3, 1) == blank.Read()) << "a control's drawing is not the menu's";
 }
 
 // The colour items: the orange pointer where the menu state says checked, the grey one
@@ -214,7 +216,7 @@ TEST_F(MenuLookTest, ColourItemsShowThePointerOfTheirCheckState)
 {
     for (UINT checked : {801u, 802u, 803u, 0u}) {
         if (checked != 0)
-            CheckMenuRadioItem(ColourMenu, 801, 803, checked, MF_BYCOMMAND);
+            CheckMenuRadioItem(ColourMenu, IDM_COLOUR_WHITE, IDM_COLOUR_RED, checked, MF_BYCOMMAND);
         else
             for (UINT item : ColourItems)
                 CheckMenuItem(ColourMenu, item, MF_BYCOMMAND | MF_UNCHECKED);
@@ -222,7 +224,8 @@ TEST_F(MenuLookTest, ColourItemsShowThePointerOfTheirCheckState)
             SCOPED_TRACE("item " + std::to_string(item) + ", checked " + std::to_string(checked));
             Canvas expected(64, 24, RGB(1, 2, 3));
             DrawIconResource(expected.dc(), item == checked ? 27 : 28, 5 + 2, 4 + 2);
-            DrawIconResource(expected.dc(), 21 + static_cast<int>(item - 801), 5 + 20, 4 + 2);
+            DrawIconResource(expected.dc(), IDI_MENU_MARK_WHITE + static_cast<int>(item - IDM_COLOUR_WHITE),
+                             5 + 20, 4 + 2);
             Picture drawn = Drawn(item, 5, 4);
             EXPECT_TRUE(drawn == expected.Read()) << Differences(drawn, expected.Read());
         }

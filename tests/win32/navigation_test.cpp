@@ -131,21 +131,21 @@ TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
     Put(125, "05:00");
     Key('B', true);
     EXPECT_EQ(Mark(125), 1);
-    EXPECT_EQ(Text(302), "0005:00");
+    EXPECT_EQ(Text(IDC_BLUE_SUM), "0005:00");
     Put(112, "02:00");
     Key('R', true);
     EXPECT_EQ(Mark(112), 2);
     EXPECT_EQ(Totals(), "0000:00 0005:00 0002:00 0007:00 000:00 002:00 005:00 000:00");
     Key('W', true);
     EXPECT_EQ(Mark(112), 0);
-    EXPECT_EQ(Text(301), "0002:00");
+    EXPECT_EQ(Text(IDC_WHITE_SUM), "0002:00");
     EXPECT_EQ(FocusedId(), 112);
     EXPECT_EQ(SelectedDigit(112), 0);
 
     Key(VK_DELETE, true); // WhiteOnly: the blue mark goes, the durations stay
     EXPECT_EQ(Mark(125), 0);
     EXPECT_EQ(Text(125), "05:00");
-    EXPECT_EQ(Text(301), "0007:00");
+    EXPECT_EQ(Text(IDC_WHITE_SUM), "0007:00");
     EXPECT_EQ(FocusedId(), 112);
 
     Key('R', true);
@@ -153,7 +153,7 @@ TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
     EXPECT_EQ(Text(112), "00:00");
     EXPECT_EQ(Text(125), "00:00");
     EXPECT_EQ(Mark(112), 0);
-    EXPECT_EQ(Text(304), "0000:00");
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00");
     EXPECT_EQ(FocusedId(), 101);
     EXPECT_EQ(SelectedDigit(101), 0);
 }
@@ -182,5 +182,5 @@ TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
         EXPECT_EQ(FocusedId(), 123);
         EXPECT_EQ(SelectedDigit(123), 3);
     }
-    EXPECT_EQ(Text(304), "0000:00") << "nothing recomputed";
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00") << "nothing recomputed";
 }

@@ -1,5 +1,6 @@
 // The resource table of the shipped executable: what is there, under which language, and
-// what the pictures, menus, keys, strings, dialog and version record hold.
+// what the pictures, menus, keys, strings, dialog and version record hold. The resource
+// numbers are written as numbers on purpose: they are what the test pins.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -130,7 +130,7 @@ class RobustnessTest : public MainWindowTest {
         for (int i = 0; i < 40; ++i)
             cells[i] = Control(101 + i);
         for (int i = 0; i < 8; ++i)
-            totals[i] = Control(301 + i);
+            totals[i] = Control(IDC_WHITE_SUM + i);
         other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override
@@ -291,7 +291,8 @@ class RobustnessTest : public MainWindowTest {
 
     std::string Command(Random& random)
     {
-        static const int commands[] = {701, 702, 703, 704, 705, 801, 802, 803};
+        static const int commands[] = {IDM_MARK_WHITE, IDM_MARK_BLUE,    IDM_MARK_RED,    IDM_WHITE_ONLY,
+                                       IDM_RESET,      IDM_COLOUR_WHITE, IDM_COLOUR_BLUE, IDM_COLOUR_RED};
         int command = commands[random.Below(8)];
         SendMessageA(window, WM_COMMAND, command, 0);
         Pump();

@@ -3,7 +3,9 @@
 
 #include "../../app/app.h"
 
-TEST_F(MainWindowTest, TheClientAreaIsFixed)
+class StartupTest : public MainWindowTest {};
+
+TEST_F(StartupTest, TheClientAreaIsFixed)
 {
     RECT client;
     GetClientRect(window, &client);
@@ -30,7 +32,7 @@ TEST_F(MainWindowTest, TheClientAreaIsFixed)
     EXPECT_EQ(client.bottom, 281);
 }
 
-TEST_F(MainWindowTest, TheWindowIsCentredInTheWorkArea)
+TEST_F(StartupTest, TheWindowIsCentredInTheWorkArea)
 {
     RECT work, outer;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -40,7 +42,7 @@ TEST_F(MainWindowTest, TheWindowIsCentredInTheWorkArea)
     EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - height) / 2);
 }
 
-TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximised)
+TEST_F(StartupTest, TheWindowCannotBeResizedOrMaximised)
 {
     LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
@@ -53,7 +55,7 @@ TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximised)
     EXPECT_STREQ(title, "Зельмора");
 }
 
-TEST_F(MainWindowTest, TheClassIsRegisteredAsTheProgramNeedsIt)
+TEST_F(StartupTest, TheClassIsRegisteredAsTheProgramNeedsIt)
 {
     WNDCLASSEXA info = {};
     info.cbSize = sizeof info;
@@ -72,11 +74,11 @@ TEST_F(MainWindowTest, TheClassIsRegisteredAsTheProgramNeedsIt)
     EXPECT_STREQ(text, "Действия");
     GetMenuStringA(bar, 1, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, "Информация");
-    GetMenuStringA(bar, 704, text, sizeof text, MF_BYCOMMAND);
+    GetMenuStringA(bar, IDM_WHITE_ONLY, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "Только белый\tCtrl+Del");
 }
 
-TEST_F(MainWindowTest, ActivationGivesTheFocusBackToTheLastCell)
+TEST_F(StartupTest, ActivationGivesTheFocusBackToTheLastCell)
 {
     Put(127, "00:00");
     SendMessageA(Control(127), EM_SETSEL, 5, 4);

@@ -82,21 +82,21 @@ TEST_F(TooltipsTest, TheToolsAndTheirTexts)
     } tips[] = {
         {balloon,
          {{window, ""},
-          {Control(301), "Сумма значений ячеек, выделенных белым цветом"},
-          {Control(302), "Сумма значений ячеек, выделенных синим цветом"},
-          {Control(303), "Сумма значений ячеек, выделенных красным цветом"},
-          {Control(304), "Общая сумма"}}},
+          {Control(IDC_WHITE_SUM), "Сумма значений ячеек, выделенных белым цветом"},
+          {Control(IDC_BLUE_SUM), "Сумма значений ячеек, выделенных синим цветом"},
+          {Control(IDC_RED_SUM), "Сумма значений ячеек, выделенных красным цветом"},
+          {Control(IDC_GRAND_TOTAL), "Общая сумма"}}},
         {plain,
-         {{Control(200), ""},
-          {Control(401), "Только белый (Ctrl+Delete)"},
-          {Control(402), "Сброс (Ctrl+BackSpace)"},
-          {Control(403), "Переход вверх (Up)"},
-          {Control(404), "Переход влево (PageUp)"},
-          {Control(405), "Переход вправо (PageDown)"},
-          {Control(406), "Переход вниз (Down)"},
-          {Control(407), "Выделить белым (Ctrl+W)"},
-          {Control(408), "Выделить синим (Ctrl+B)"},
-          {Control(409), "Выделить красным (Ctrl+R)"}}},
+         {{Control(IDC_BUTTON_PANEL), ""},
+          {Control(IDC_WHITE_ONLY_BUTTON), "Только белый (Ctrl+Delete)"},
+          {Control(IDC_RESET_BUTTON), "Сброс (Ctrl+BackSpace)"},
+          {Control(IDC_UP_BUTTON), "Переход вверх (Up)"},
+          {Control(IDC_LEFT_BUTTON), "Переход влево (PageUp)"},
+          {Control(IDC_RIGHT_BUTTON), "Переход вправо (PageDown)"},
+          {Control(IDC_DOWN_BUTTON), "Переход вниз (Down)"},
+          {Control(IDC_MARK_WHITE_BUTTON), "Выделить белым (Ctrl+W)"},
+          {Control(IDC_MARK_BLUE_BUTTON), "Выделить синим (Ctrl+B)"},
+          {Control(IDC_MARK_RED_BUTTON), "Выделить красным (Ctrl+R)"}}},
     };
     for (const auto& t : tips) {
         SCOPED_TRACE(t.tip == balloon ? "balloon" : "plain");
@@ -130,13 +130,13 @@ TEST_F(TooltipsTest, DelaysAndWidth)
 
 TEST_F(TooltipsTest, RestingOnAColourSumShowsAWrappedBalloon)
 {
-    ASSERT_TRUE(RestOn(Control(301)));
+    ASSERT_TRUE(RestOn(Control(IDC_WHITE_SUM)));
     EXPECT_TRUE(IsWindowVisible(balloon));
     EXPECT_FALSE(IsWindowVisible(plain));
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     ASSERT_TRUE(SendMessageA(balloon, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
-    EXPECT_EQ(info.hwnd, Control(301));
+    EXPECT_EQ(info.hwnd, Control(IDC_WHITE_SUM));
 
     // One line of that text would be far wider than 111 pixels; the balloon is narrow and tall.
     HDC dc = GetDC(balloon);
@@ -155,13 +155,13 @@ TEST_F(TooltipsTest, RestingOnAColourSumShowsAWrappedBalloon)
 
 TEST_F(TooltipsTest, RestingOnAButtonShowsAPlainTipOnOneLine)
 {
-    ASSERT_TRUE(RestOn(Control(405)));
+    ASSERT_TRUE(RestOn(Control(IDC_RIGHT_BUTTON)));
     EXPECT_TRUE(IsWindowVisible(plain));
     EXPECT_FALSE(IsWindowVisible(balloon));
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     ASSERT_TRUE(SendMessageA(plain, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
-    EXPECT_EQ(info.hwnd, Control(405));
+    EXPECT_EQ(info.hwnd, Control(IDC_RIGHT_BUTTON));
     HDC dc = GetDC(plain);
     TEXTMETRICA metrics;
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(plain, WM_GETFONT, 0, 0)));
@@ -173,12 +173,12 @@ TEST_F(TooltipsTest, RestingOnAButtonShowsAPlainTipOnOneLine)
     EXPECT_LT(shown.bottom - shown.top, 2 * metrics.tmHeight) << "one line";
 
     // Straight on to the next button: its own tip follows.
-    MoveMouse(CentreOf(Control(406)));
+    MoveMouse(CentreOf(Control(IDC_DOWN_BUTTON)));
     EXPECT_TRUE(PumpUntil(
         [&] {
             return IsWindowVisible(plain) &&
                    SendMessageA(plain, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)) &&
-                   info.hwnd == Control(406);
+                   info.hwnd == Control(IDC_DOWN_BUTTON);
         },
         3000));
 }

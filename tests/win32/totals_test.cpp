@@ -31,7 +31,7 @@ class TotalsTest : public MainWindowTest {
   protected:
     void CountWrites()
     {
-        for (int id = 301; id <= 308; ++id)
+        for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id)
             StaticProc = reinterpret_cast<WNDPROC>(
                 SetWindowLongA(Control(id), GWL_WNDPROC, reinterpret_cast<LONG>(CountingProc)));
         Writes.clear();
@@ -54,7 +54,7 @@ TEST_F(TotalsTest, WorkedSheets)
     RecalcTotals(window);
     EXPECT_EQ(Totals(), "0008:15 0010:00 0000:00 0018:15 018:15 000:00 000:00 000:00");
 
-    SendMessageA(window, WM_COMMAND, 705, 0);
+    SendMessageA(window, WM_COMMAND, IDM_RESET, 0);
     Sheet(101, "59:59", Red);
     Sheet(111, "00:01", Red);
     RecalcTotals(window);
@@ -90,12 +90,12 @@ TEST_F(TotalsTest, ARunWritesOnlyTheFieldsWhoseTextChanged)
     EXPECT_EQ(Ids(Writes), "306 304 301 ");
 
     Writes.clear();
-    SendMessageA(window, WM_COMMAND, 703, 0); // the same duration moves to the red sum
+    SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0); // the same duration moves to the red sum
     EXPECT_EQ(Ids(Writes), "301 303 ");
     EXPECT_EQ(Totals(), "0000:00 0000:00 0001:59 0001:59 000:00 001:59 000:00 000:00");
 
     Writes.clear();
-    SendMessageA(window, WM_COMMAND, 703, 0);
+    SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
     EXPECT_EQ(Ids(Writes), "") << "marking a cell with its own colour writes nothing";
 }
 
@@ -103,6 +103,6 @@ TEST_F(TotalsTest, SecondsCarryIntoMinutes)
 {
     Put(131, "00:00");
     Type("00300030");
-    EXPECT_EQ(Text(308), "001:00");
-    EXPECT_EQ(Text(304), "0001:00");
+    EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "001:00");
+    EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0001:00");
 }

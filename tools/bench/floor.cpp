@@ -28,7 +28,7 @@ int RunFloorWindow(HINSTANCE instance, const char* className, WNDPROC procedure,
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszMenuName = menu != 0 ? MAKEINTRESOURCEA(menu) : nullptr;
     windowClass.lpszClassName = className;

@@ -5,6 +5,16 @@
 
 #include <windows.h>
 
+// The controls' styles, as the program makes them.
+enum : DWORD {
+    HeaderStyle = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
+    TotalStyle = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY,
+    FrameStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER,
+    PanelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOTIFY,
+    ImageButtonStyle = WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY,
+    CellStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_CENTER | ES_MULTILINE,
+};
+
 // Registers CLASS_NAME with PROCEDURE and MENU (0 for none), creates its window with the
 // program's client size, shows it and runs the loop; returns the process's exit code.
 // Run "once" (IsRunOnce) it stops at the first empty queue instead of looping, and marks its

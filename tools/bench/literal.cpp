@@ -171,53 +171,56 @@ void Create(HWND window)
     int textTop = (23 - height) / 2;
 
     for (int c = 1; c <= 4; ++c) {
-        Child(window, "STATIC", IDC_FIRST_NUMBER_HEADER - 1 + c, "№", 0x50000201, 97 * c - 94, 3, 25, 22);
-        Child(window, "STATIC", IDC_FIRST_TIME_HEADER - 1 + c, "Время", 0x50000201, 97 * c - 68, 3, 70, 22);
+        Child(window, "STATIC", IDC_FIRST_NUMBER_HEADER - 1 + c, "№", HeaderStyle, 97 * c - 94, 3, 25, 22);
+        Child(window, "STATIC", IDC_FIRST_TIME_HEADER - 1 + c, "Время", HeaderStyle, 97 * c - 68, 3, 70, 22);
     }
     for (int c = 1; c <= 4; ++c) {
         for (int r = 1; r <= 10; ++r) {
             char number[4];
             NumberText(10 * (c - 1) + r, number);
-            Child(window, "STATIC", 190 + 10 * c + r, number, 0x50000201, 97 * c - 94, 23 * r + 3, 25, 22);
+            Child(window, "STATIC", IDC_FIRST_ROW_LABEL + 10 * (c - 1) + r - 1, number, HeaderStyle,
+                  97 * c - 94, 23 * r + 3, 25, 22);
         }
         for (int r = 1; r <= 10; ++r) {
-            HWND cell =
-                Child(window, "EDIT", 90 + 10 * c + r, "00:00", 0x54010005, 97 * c - 68, 23 * r + 3, 70, 50);
+            HWND cell = Child(window, "EDIT", IDC_FIRST_CELL + 10 * (c - 1) + r - 1, "00:00", CellStyle,
+                              97 * c - 68, 23 * r + 3, 70, 50);
             SetWindowRgn(cell, Rectangle(0, 0, 70, 22), TRUE);
         }
     }
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
         SetWindowLongA(GetDlgItem(window, id), GWL_USERDATA, 0);
     for (int c = 1; c <= 4; ++c) {
-        Child(window, "STATIC", IDC_FIRST_SIGMA - 1 + c, "S", 0x50000201, 97 * c - 94, 256, 25, 22);
-        Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL - 1 + c, "000:00", 0x50000301, 97 * c - 68, 256, 70,
+        Child(window, "STATIC", IDC_FIRST_SIGMA - 1 + c, "S", HeaderStyle, 97 * c - 94, 256, 25, 22);
+        Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL - 1 + c, "000:00", TotalStyle, 97 * c - 68, 256, 70,
               22);
     }
-    Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", 0x50000201, 394, 3, 100, 22);
-    HWND frame = Child(window, "STATIC", IDC_TOTALS_FRAME, "", 0x54000001, 394, 25, 100, 104);
+    Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", HeaderStyle, 394, 3, 100, 22);
+    HWND frame = Child(window, "STATIC", IDC_TOTALS_FRAME, "", FrameStyle, 394, 25, 100, 104);
     HRGN u = Rectangle(0, 0, 100, 104);
     CutHole(u, 10, 0, 90, 93);
     SetWindowRgn(frame, u, TRUE);
     for (int k = 1; k <= 4; ++k)
-        Child(window, "STATIC", 300 + k, "0000:00", 0x50000301, 405, 23 * k + 3, 78, 22);
-    HWND panel = Child(window, "STATIC", IDC_BUTTON_PANEL, "", 0x54000101, 394, 130, 100, 148);
+        Child(window, "STATIC", IDC_WHITE_SUM - 1 + k, "0000:00", TotalStyle, 405, 23 * k + 3, 78, 22);
+    HWND panel = Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, 394, 130, 100, 148);
     HRGN holes = Rectangle(0, 0, 100, 148);
     for (int i = 1; i <= 9; ++i)
         CutHole(holes, ButtonPlaces[i].x - 394, ButtonPlaces[i].y - 130, ButtonPlaces[i].x - 373,
                 ButtonPlaces[i].y - 109);
     SetWindowRgn(panel, holes, TRUE);
     for (int i = 1; i <= 9; ++i)
-        Child(window, "STATIC", IDC_WHITE_ONLY_BUTTON - 1 + i, "", 0x5000030E, ButtonPlaces[i].x,
+        Child(window, "STATIC", IDC_WHITE_ONLY_BUTTON - 1 + i, "", ImageButtonStyle, ButtonPlaces[i].x,
               ButtonPlaces[i].y, 21, 21);
 
-    StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, 401), GWL_WNDPROC));
+    StandardStaticProc =
+        reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON), GWL_WNDPROC));
     for (int i = 1; i <= 9; ++i) {
         SendDlgItemMessageA(window, IDC_WHITE_ONLY_BUTTON - 1 + i, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(FaceUp[i]));
         SetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON - 1 + i), GWL_WNDPROC,
                        reinterpret_cast<LONG>(ButtonProc));
     }
-    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, 101), GWL_WNDPROC));
+    StandardEditProc =
+        reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_FIRST_CELL), GWL_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         HWND cell = GetDlgItem(window, id);
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), TRUE);
@@ -230,8 +233,10 @@ void Create(HWND window)
     const struct {
         int first, last;
         HFONT font;
-    } fonts[] = {
-        {201, 240, LabelFont}, {241, 244, SymbolFont}, {245, 253, LabelFont}, {301, 308, FigureFont}};
+    } fonts[] = {{IDC_FIRST_ROW_LABEL, IDC_LAST_ROW_LABEL, LabelFont},
+                 {IDC_FIRST_SIGMA, IDC_LAST_SIGMA, SymbolFont},
+                 {IDC_FIRST_NUMBER_HEADER, IDC_TOTALS_HEADER, LabelFont},
+                 {IDC_WHITE_SUM, IDC_LAST_COLUMN_TOTAL, FigureFont}};
     for (const auto& group : fonts)
         for (int id = group.first; id <= group.last; ++id)
             SendMessageA(GetDlgItem(window, id), WM_SETFONT, reinterpret_cast<WPARAM>(group.font), TRUE);
@@ -253,17 +258,18 @@ HBRUSH Paint(HDC dc, COLORREF background, COLORREF text, HBRUSH brush)
 
 HBRUSH StaticColours(HDC dc, int id)
 {
-    if ((id >= 241 && id <= 252) || (id >= 304 && id <= 308))
+    if ((id >= IDC_FIRST_SIGMA && id <= IDC_LAST_TIME_HEADER) ||
+        (id >= IDC_GRAND_TOTAL && id <= IDC_LAST_COLUMN_TOTAL))
         return Paint(dc, RGB(0, 0, 128), RGB(255, 255, 255), NavyBrush);
-    if (id == 253)
+    if (id == IDC_TOTALS_HEADER)
         return Paint(dc, RGB(225, 225, 255), RGB(0, 0, 128), LavenderBrush);
-    if (id >= 199 && id <= 240)
+    if (id >= IDC_TOTALS_FRAME && id <= IDC_LAST_ROW_LABEL)
         return Paint(dc, RGB(225, 225, 255), RGB(0, 0, 0), LavenderBrush);
-    if (id == 301)
+    if (id == IDC_WHITE_SUM)
         return Paint(dc, RGB(255, 255, 255), RGB(0, 0, 0), WhiteBrush);
-    if (id == 302)
+    if (id == IDC_BLUE_SUM)
         return Paint(dc, RGB(0, 0, 255), RGB(255, 255, 255), BlueBrush);
-    if (id == 303)
+    if (id == IDC_RED_SUM)
         return Paint(dc, RGB(255, 0, 0), RGB(255, 255, 255), RedBrush);
     return nullptr;
 }
@@ -380,7 +386,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     windowClass.lpfnWndProc = MainProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = BackgroundBrush;
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     windowClass.lpszClassName = "ZelmoraLiteral";
@@ -410,7 +416,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         MarkStep("htmlhelp");
 
     ShowWindow(MainWindow, SW_RESTORE);
-    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     InitCommonControls();
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     if (once)
@@ -419,11 +425,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     StandardTip = Tip(WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX);
     BalloonTip = Tip(WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON);
     AddTool(BalloonTip, MainWindow, "", true);
-    for (int id = 301; id <= 304; ++id)
-        AddTool(BalloonTip, GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(id - 250), true);
+    for (int id = IDC_WHITE_SUM; id <= IDC_GRAND_TOTAL; ++id)
+        AddTool(BalloonTip, GetDlgItem(MainWindow, id),
+                MAKEINTRESOURCEA(IDS_TIP_WHITE_SUM + id - IDC_WHITE_SUM), true);
     AddTool(StandardTip, GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
-    for (int id = 401; id <= 409; ++id)
-        AddTool(StandardTip, GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(id - 340), false);
+    for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id)
+        AddTool(StandardTip, GetDlgItem(MainWindow, id),
+                MAKEINTRESOURCEA(IDS_TIP_WHITE_ONLY + id - IDC_WHITE_ONLY_BUTTON), false);
     if (once)
         MarkStep("tooltips");
 

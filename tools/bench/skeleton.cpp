@@ -5,15 +5,6 @@
 
 #include "../../app/resource.h"
 
-enum : DWORD {
-    HeaderStyle = 0x50000201,
-    TotalStyle = 0x50000301,
-    FrameStyle = 0x54000001,
-    PanelStyle = 0x54000101,
-    ImageButtonStyle = 0x5000030E,
-    CellStyle = 0x54010005,
-};
-
 static const POINT ButtonPlaces[9] = {
     {404, 142}, {464, 142}, {434, 173}, {404, 188}, {464, 188},
     {434, 203}, {404, 240}, {434, 240}, {464, 240},
@@ -35,11 +26,12 @@ static void CreateControls(HWND window)
         Child(window, "STATIC", IDC_FIRST_TIME_HEADER - 1 + column, "Время", HeaderStyle, x - 68, 3, 70, 22);
         for (int row = 1; row <= 10; ++row) {
             wsprintfA(number, "%d", 10 * (column - 1) + row);
-            Child(window, "STATIC", 190 + 10 * column + row, number, HeaderStyle, x - 94, 23 * row + 3, 25,
-                  22);
+            Child(window, "STATIC", IDC_FIRST_ROW_LABEL + 10 * (column - 1) + row - 1, number, HeaderStyle,
+                  x - 94, 23 * row + 3, 25, 22);
         }
         for (int row = 1; row <= 10; ++row)
-            Child(window, "EDIT", 90 + 10 * column + row, "00:00", CellStyle, x - 68, 23 * row + 3, 70, 50);
+            Child(window, "EDIT", IDC_FIRST_CELL + 10 * (column - 1) + row - 1, "00:00", CellStyle, x - 68,
+                  23 * row + 3, 70, 50);
         Child(window, "STATIC", IDC_FIRST_SIGMA - 1 + column, "S", HeaderStyle, x - 94, 256, 25, 22);
         Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL - 1 + column, "000:00", TotalStyle, x - 68, 256, 70,
               22);
@@ -47,7 +39,7 @@ static void CreateControls(HWND window)
     Child(window, "STATIC", IDC_TOTALS_HEADER, "Всего", HeaderStyle, 394, 3, 100, 22);
     Child(window, "STATIC", IDC_TOTALS_FRAME, "", FrameStyle, 394, 25, 100, 104);
     for (int k = 1; k <= 4; ++k)
-        Child(window, "STATIC", 300 + k, "0000:00", TotalStyle, 405, 23 * k + 3, 78, 22);
+        Child(window, "STATIC", IDC_WHITE_SUM - 1 + k, "0000:00", TotalStyle, 405, 23 * k + 3, 78, 22);
     Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, 394, 130, 100, 148);
     for (int i = 0; i < 9; ++i)
         Child(window, "STATIC", IDC_WHITE_ONLY_BUTTON + i, "", ImageButtonStyle, ButtonPlaces[i].x,

@@ -6,6 +6,7 @@
 //                                    and prints the message's result
 //   neighbour.exe stream SEED COUNT  the stream; prints what it reached; exit code 0 when every
 //                                    check held, 1 at the first that did not
+#include "../../app/resource.h"
 #include "neighbour_messages.h"
 #include "neighbour_program.h"
 
@@ -65,15 +66,15 @@ int Stream(uint64_t seed, int count)
     Random random(seed);
     StartReaders();
     std::vector<HWND> targets[GroupCount], windows;
-    for (int id = 0; id <= 409; ++id) {
+    for (int id = 0; id <= IDC_MARK_RED_BUTTON; ++id) {
         HWND window = Control(id);
         if (window == nullptr)
             continue;
-        Group group = id == 0                  ? MainGroup
-                      : id >= 101 && id <= 140 ? Cells
-                      : id >= 301 && id <= 308 ? Totals
-                      : id >= 401              ? Buttons
-                                               : Labels;
+        Group group = id == 0                                              ? MainGroup
+                      : id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL        ? Cells
+                      : id >= IDC_WHITE_SUM && id <= IDC_LAST_COLUMN_TOTAL ? Totals
+                      : id >= IDC_WHITE_ONLY_BUTTON                        ? Buttons
+                                                                           : Labels;
         targets[group].push_back(window);
         windows.push_back(window);
     }

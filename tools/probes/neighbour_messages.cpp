@@ -1,4 +1,5 @@
 // What the hostile neighbour sends: which message numbers, with which parameters and texts.
+#include "../../app/resource.h"
 #include "neighbour_messages.h"
 
 #include <cstdio>
@@ -82,7 +83,9 @@ static const uint32_t Keys[] = {'0',       '1',        '5',      '6',       '9',
                                 VK_PRIOR,  VK_NEXT,    VK_HOME,  VK_END,    VK_DELETE, VK_BACK, VK_TAB,
                                 VK_RETURN, VK_ESCAPE,  VK_SPACE, VK_INSERT, VK_F1,     VK_F4,   VK_F10,
                                 VK_MENU,   VK_CONTROL, VK_SHIFT};
-static const uint32_t Commands[] = {701, 702, 703, 704, 705, 711, 712, 801, 802, 803, 0, 0xFFFF};
+static const uint32_t Commands[] = {
+    IDM_MARK_WHITE, IDM_MARK_BLUE,    IDM_MARK_RED,    IDM_WHITE_ONLY, IDM_RESET, IDM_HELP,
+    IDM_ABOUT,      IDM_COLOUR_WHITE, IDM_COLOUR_BLUE, IDM_COLOUR_RED, 0,         0xFFFF};
 static const uint32_t SystemCommands[] = {
     SC_SIZE,       SC_MOVE,    SC_MINIMIZE,  SC_MAXIMIZE,     SC_NEXTWINDOW,  SC_PREVWINDOW,
     SC_VSCROLL,    SC_HSCROLL, SC_MOUSEMENU, SC_KEYMENU,      SC_RESTORE,     SC_TASKLIST,
@@ -130,7 +133,7 @@ bool Closes(UINT message, WPARAM wParam, LPARAM lParam, bool toMainWindow)
 {
     switch (message) {
     case WM_SYSCOMMAND: return (wParam & 0xFFF0) == SC_CLOSE;
-    case WM_COMMAND: return toMainWindow && LOWORD(wParam) == 706;            // Выход
+    case WM_COMMAND: return toMainWindow && LOWORD(wParam) == IDM_EXIT;       // Выход
     case WM_SYSKEYDOWN: return wParam == VK_F4 && (lParam & 0x20000000) != 0; // Alt+F4
     case WM_NCLBUTTONDOWN: return wParam == HTCLOSE;     // the close box, closed at the release
     case WM_NCLBUTTONDBLCLK: return wParam == HTSYSMENU; // a double click on the window's icon

@@ -1,6 +1,7 @@
 // The running program as the hostile neighbour sees it from outside: its windows, the checks
 // of what a user relies on, and the delivery of one message, with whatever it opens ended the
 // way a user would end it.
+#include "../../app/resource.h"
 #include "neighbour_program.h"
 
 #include <cstdio>
@@ -91,8 +92,8 @@ static DWORD WINAPI ReadCells(void* data)
     for (;;) {
         WaitForSingleObject(reader->go, INFINITE);
         for (int i = reader->first; i < reader->last; ++i) {
-            reader->answered[i] = ReadText(Control(101 + i), reader->texts[i]);
-            reader->marks[i] = GetWindowLongA(Control(101 + i), GWL_USERDATA);
+            reader->answered[i] = ReadText(Control(IDC_FIRST_CELL + i), reader->texts[i]);
+            reader->marks[i] = GetWindowLongA(Control(IDC_FIRST_CELL + i), GWL_USERDATA);
         }
         SetEvent(reader->done);
     }
@@ -126,10 +127,10 @@ std::string Check(Sheet& sheet)
     for (int i = 0; i < 40; ++i) {
         const Reader& reader = Readers_[i * Readers / 40];
         if (!reader.answered[i])
-            return "cell " + std::to_string(101 + i) + " does not answer";
+            return "cell " + std::to_string(IDC_FIRST_CELL + i) + " does not answer";
         int seconds = SecondsOf(reader.texts[i]);
         if (seconds < 0)
-            return "cell " + std::to_string(101 + i) + " reads \"" + reader.texts[i] + "\"";
+            return "cell " + std::to_string(IDC_FIRST_CELL + i) + " reads \"" + reader.texts[i] + "\"";
         LONG mark = reader.marks[i];
         int kind = mark == 1 || mark == 2 ? mark : 0;
         sheet.cells[i] = reader.texts[i];
@@ -143,10 +144,10 @@ std::string Check(Sheet& sheet)
     for (int c = 0; c < 4; ++c)
         expected += " " + Minutes(column[c], 3);
     sheet.totals.clear();
-    for (int id = 301; id <= 308; ++id) {
+    for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id) {
         // A static control's text is its window text, which another process reads directly.
         GetWindowTextA(Control(id), text, sizeof text);
-        sheet.totals += (id == 301 ? "" : " ") + std::string(text);
+        sheet.totals += (id == IDC_WHITE_SUM ? "" : " ") + std::string(text);
     }
     if (sheet.totals != expected)
         return "totals read \"" + sheet.totals + "\", the cells add up to \"" + expected + "\"";
@@ -155,7 +156,8 @@ std::string Check(Sheet& sheet)
     info.cbSize = sizeof info;
     GetGUIThreadInfo(Thread, &info);
     int id = GetDlgCtrlID(info.hwndFocus);
-    if (info.hwndFocus == nullptr || GetParent(info.hwndFocus) != Main || id < 101 || id > 140)
+    if (info.hwndFocus == nullptr || GetParent(info.hwndFocus) != Main || id < IDC_FIRST_CELL ||
+        id > IDC_LAST_CELL)
         return "the focus is on window " + std::to_string(reinterpret_cast<UINT_PTR>(info.hwndFocus)) +
                " id " + std::to_string(id);
     DWORD_PTR selection = 0;

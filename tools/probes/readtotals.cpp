@@ -9,6 +9,8 @@
 // it from outside the program.
 #include <windows.h>
 
+#include "../../app/resource.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,12 +30,12 @@ int main(int argc, char** argv)
     }
     char text[32];
     std::printf("cells:");
-    for (int id = 101; id <= 140; ++id) {
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         GetDlgItemTextA(window, id, text, sizeof text);
         std::printf(" %s", text);
     }
     std::printf("\ntotals:");
-    for (int id = 301; id <= 308; ++id) {
+    for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id) {
         GetDlgItemTextA(window, id, text, sizeof text);
         std::printf(" %s", text);
     }

@@ -2,7 +2,7 @@
 # The exe loads on every Windows it names: it imports only the four system DLLs that all of
 # them have (no C runtime DLL), has no global constructor (nothing runs them: the program has
 # no runtime start-up), and carries the header fields old and new systems look at.
-#   exe_header_test.sh path/to/zelmora.exe path/to/zelmora.map
+#   exe_header.sh path/to/zelmora.exe path/to/zelmora.map
 set -euo pipefail
 exe="$1"
 map="$2"

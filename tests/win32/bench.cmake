@@ -16,12 +16,12 @@ target_sources(bench_literal PRIVATE ${CMAKE_SOURCE_DIR}/window/menu_brush_choic
 add_executable(startbench ${bench_dir}/startbench.cpp)
 target_compile_options(startbench PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_compile_definitions(startbench PRIVATE ${ZELMORA_DEFINITIONS})
-target_link_options(startbench PRIVATE -static -static-libgcc -static-libstdc++)
+target_link_options(startbench PRIVATE ${ZELMORA_TEST_LINK})
 
 add_executable(keybench ${bench_dir}/keybench.cpp ${ZELMORA_RESOURCES})
 target_compile_options(keybench PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_link_libraries(keybench PRIVATE zelmora_core)
-target_link_options(keybench PRIVATE -static -static-libgcc -static-libstdc++
+target_link_options(keybench PRIVATE ${ZELMORA_TEST_LINK}
   -Wl,--wrap=malloc -Wl,--wrap=calloc -Wl,--wrap=realloc -Wl,--wrap=_Znwj -Wl,--wrap=_Znaj)
 
 # The program's own start-up steps timed one by one, to see where a slow start goes.
