@@ -23,20 +23,14 @@ static HWND Neighbour(HWND cell, bool previous)
 
 static HWND CellById(int id) { return GetDlgItem(MainWindow, id); }
 
-static void StepRight(HWND cell)
+// The Right or Left step from the selected digit: the next digit over the colon, or on into
+// the next cell's first digit or the previous cell's last.
+static void Step(HWND cell, bool left)
 {
-    int position = RightStep(SelectionEnd(cell));
+    int end = SelectionEnd(cell);
+    int position = left ? LeftStep(end) : RightStep(end);
     if (position == OtherCell)
-        FocusCell(Neighbour(cell, false), 0);
-    else
-        SelectDigit(cell, position);
-}
-
-static void StepLeft(HWND cell)
-{
-    int position = LeftStep(SelectionEnd(cell));
-    if (position == OtherCell)
-        FocusCell(Neighbour(cell, true), 4);
+        FocusCell(Neighbour(cell, left), left ? 4 : 0);
     else
         SelectDigit(cell, position);
 }
@@ -102,8 +96,8 @@ static void KeyDown(HWND cell, int key)
     int id = GetDlgCtrlID(cell);
     bool control = IsHeld(VK_CONTROL);
     switch (key) {
-    case VK_RIGHT: StepRight(cell); break;
-    case VK_LEFT: StepLeft(cell); break;
+    case VK_RIGHT: Step(cell, false); break;
+    case VK_LEFT: Step(cell, true); break;
     case VK_DELETE:
         if (control)
             WhiteOnly();

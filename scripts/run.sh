@@ -16,14 +16,9 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$exe"
 fi
 
-session="$build/demo-session"
-"$top/scripts/wine-session.sh" start "$session" "$build/wineprefix-demo" >/dev/null
-trap '"$top/scripts/wine-session.sh" stop "$session" >/dev/null' EXIT
-# shellcheck disable=SC1091
-. "$session/env"
-export ZELMORA_EXE="$exe" ZELMORA_PROBE="$build/win32/tests/win32/readtotals.exe"
-# shellcheck source=zelmora-x.sh
-. "$top/scripts/zelmora-x.sh"
+# shellcheck source=virtual-session.sh
+. "$top/scripts/virtual-session.sh" "$build/demo-session" "$build/wineprefix-demo" "$exe" \
+  "$build/win32/tests/win32/readtotals.exe"
 
 echo "No display: running Zelmora on a virtual one ($DISPLAY)."
 zelmora_start

@@ -102,7 +102,5 @@ xdotool click 5 click 5
 sleep 0.3
 expect "the wheel towards you" "106" "$(zelmora_read focus)"
 
-code=0
-zelmora_close || code=$?
-expect "exit code" "0" "$code"
+expect_status "exit code" 0 zelmora_close
 finish

@@ -41,7 +41,5 @@ expect "the stream: every check held" "0" "$code"
 # The program is still the user's: keys reach it, and it closes as it should.
 zelmora_keys ctrl+Home
 expect "keys after the stream" "101" "$(zelmora_read focus)"
-code=0
-zelmora_close || code=$?
-expect "exit code" "0" "$code"
+expect_status "exit code" 0 zelmora_close
 finish

@@ -113,9 +113,7 @@ mv "$viewer.info-e2e" "$viewer"
 expect "no viewer: caption" "Системная ошибка" "$(field caption "$seen")"
 expect "no viewer: text" "Просмотр справки невозможен" "$(field text "$seen")"
 expect "no viewer: owned" "yes" "$(field owner "$seen")"
-code=0
-close || code=$?
-expect "exit code" "0" "$code"
+expect_status "exit code" 0 close
 wine reg delete "$override" /f </dev/null >/dev/null 2>&1 || true
 
 # With HTML Help the program shows the help itself; no viewer program is started.
@@ -128,8 +126,6 @@ expect "no viewer program" "" "$(viewer_lines)"
 xdotool windowfocus --sync "$title" 2>/dev/null || true
 xdotool key alt+F4
 wait_until 100 eval '[ -z "$(xdotool search --name "^Зельмора 2.0 — справка\$" 2>/dev/null)" ]' || true
-code=0
-close || code=$?
-expect "exit code with the help window closed" "0" "$code"
+expect_status "exit code with the help window closed" 0 close
 
 finish

@@ -78,9 +78,7 @@ for k in 1 2 3 4; do
 done
 expect "red and blue sums" "0000:00 0026:00 0024:00 0050:00" "$(zelmora_read totals | cut -d' ' -f1-4)"
 
-code=0
-zelmora_close || code=$?
+expect_status "exit code" 0 zelmora_close
 ZELMORA_PID=
-expect_that "exit code" '[ "$code" -eq 0 ]' "$code"
 echo "screenshots: $shots-*.png"
 finish

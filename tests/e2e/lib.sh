@@ -31,6 +31,13 @@ expect_that() {
   if eval "$2"; then echo "ok: $1${3:+ ($3)}"; else fail "$1: $2 failed${3:+ ($3)}"; fi
 }
 
+# expect_status NAME EXPECTED COMMAND...: runs COMMAND and checks its exit status.
+expect_status() {
+  local code=0
+  "${@:3}" || code=$?
+  expect "$1" "$2" "$code"
+}
+
 # expect_between NAME LOW HIGH VALUE
 expect_between() {
   if [ "$4" -ge "$2" ] && [ "$4" -le "$3" ]; then echo "ok: $1: $4"; else fail "$1: $4 not in $2..$3"; fi

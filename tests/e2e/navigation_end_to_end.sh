@@ -131,8 +131,6 @@ turn 160 128 3 4
 expect "three notches forward over track 15, focused at the first" "112" "$(zelmora_read focus)"
 expect "the wheel writes nothing" "$cells" "$(zelmora_read cells)"
 
-code=0
-zelmora_close || code=$?
-expect "exit code" "0" "$code"
+expect_status "exit code" 0 zelmora_close
 echo "screenshots: $out"
 finish

@@ -45,8 +45,6 @@ expect "blue cell 3" "srgb(0,0,255)" "$(zelmora_pixel "$shot" 32 74)"
 expect "white cell 4" "srgb(255,255,255)" "$(zelmora_pixel "$shot" 32 97)"
 expect "grand total navy" "srgb(0,0,128)" "$(zelmora_pixel "$shot" 408 98)"
 
-code=0
-zelmora_close || code=$?
-expect "exit code after Alt+F4" "0" "$code"
+expect_status "exit code after Alt+F4" 0 zelmora_close
 echo "screenshot: $shot"
 finish

@@ -29,26 +29,16 @@ HWND FocusOf(HWND dialog)
     return info.hwndFocus;
 }
 
-class AboutTest : public MainWindowTest {
+class AboutTest : public HelpEngineTest {
   protected:
+    AboutTest() : HelpEngineTest(RecordTopic) {}
     void SetUp() override
     {
-        MainWindowTest::SetUp();
-        saved = HtmlHelpEntry;
-        HtmlHelpEntry = RecordTopic;
+        HelpEngineTest::SetUp();
         Topics.clear();
         TopicCount = 0;
-        CreateDirectoryA(HelpFolder().c_str(), nullptr);
-        CloseHandle(CreateFileA(HelpFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        PutHelpFile();
     }
-    void TearDown() override
-    {
-        HtmlHelpEntry = saved;
-        DeleteFileA(HelpFile().c_str());
-        RemoveDirectoryA(HelpFolder().c_str());
-        MainWindowTest::TearDown();
-    }
-    static std::string HelpFile() { return HelpFolder() + "\\zelmora.chm"; }
 
     // Opens the dialog as command 712 does; act runs on a second thread while it is open.
     // True when the dialog came and went.
@@ -58,8 +48,6 @@ class AboutTest : public MainWindowTest {
         SendMessageA(window, WM_COMMAND, IDM_ABOUT, 0);
         return watch.Result().found;
     }
-
-    HtmlHelpFunction saved = nullptr;
 };
 
 struct ControlSeen {

@@ -209,8 +209,7 @@ TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
     EXPECT_EQ(Mark(115), 2);
     EXPECT_EQ(Mark(140), 0);
     EXPECT_EQ(Totals(), "0010:00 0000:00 0003:00 0013:00 000:00 003:00 000:00 010:00");
-    EXPECT_EQ(FocusedId(), 115);
-    EXPECT_EQ(SelectedDigit(115), 4);
+    EXPECT_EQ(FocusAndDigit(), "115 4");
 
     SendMessageA(Control(140), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     {

@@ -82,8 +82,7 @@ TEST_F(EditorTest, FourDigitsFillACellAndMoveOn)
 {
     Type("3745");
     EXPECT_EQ(Text(101), "37:45");
-    EXPECT_EQ(FocusedId(), 102);
-    EXPECT_EQ(SelectedDigit(102), 0);
+    EXPECT_EQ(FocusAndDigit(), "102 0");
     EXPECT_EQ(Totals(), "0037:45 0000:00 0000:00 0037:45 037:45 000:00 000:00 000:00");
     Type("0130");
     EXPECT_EQ(Totals(), "0039:15 0000:00 0000:00 0039:15 039:15 000:00 000:00 000:00");
@@ -94,8 +93,7 @@ TEST_F(EditorTest, TypingPastTheLastCellWrapsToTheFirst)
     Put(140, "00:00");
     Type("5959");
     EXPECT_EQ(Text(140), "59:59");
-    EXPECT_EQ(FocusedId(), 101);
-    EXPECT_EQ(SelectedDigit(101), 0);
+    EXPECT_EQ(FocusAndDigit(), "101 0");
     EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "059:59");
 }
 
@@ -105,16 +103,14 @@ TEST_F(EditorTest, DeleteAndBackSpaceAcrossCells)
     SendMessageA(Control(110), EM_SETSEL, 5, 4);
     Key(VK_DELETE);
     EXPECT_EQ(Text(110), "11:10");
-    EXPECT_EQ(FocusedId(), 111);
-    EXPECT_EQ(SelectedDigit(111), 0);
+    EXPECT_EQ(FocusAndDigit(), "111 0");
 
     Put(140, "22:22");
     Put(101, "33:33");
     Key(VK_BACK);
     EXPECT_EQ(Text(140), "22:20");
     EXPECT_EQ(Text(101), "33:33");
-    EXPECT_EQ(FocusedId(), 140);
-    EXPECT_EQ(SelectedDigit(140), 4);
+    EXPECT_EQ(FocusAndDigit(), "140 4");
     EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "022:20");
 }
 

@@ -31,40 +31,13 @@ HWND WINAPI RecordHelpCall(HWND caller, const char* file, UINT command, DWORD_PT
     return nullptr;
 }
 
-class HelpTest : public MainWindowTest {
+class HelpTest : public HelpEngineTest {
   protected:
+    HelpTest() : HelpEngineTest(RecordHelpCall) {}
     void SetUp() override
     {
-        MainWindowTest::SetUp();
-        saved = HtmlHelpEntry;
-        HtmlHelpEntry = RecordHelpCall;
+        HelpEngineTest::SetUp();
         Calls.clear();
-        RemoveHelp();
-    }
-    void TearDown() override
-    {
-        HtmlHelpEntry = saved;
-        RemoveHelp();
-        MainWindowTest::TearDown();
-    }
-
-    static std::string HelpFile() { return HelpFolder() + "\\zelmora.chm"; }
-    static void RemoveHelp()
-    {
-        DeleteFileA(HelpFile().c_str());
-        RemoveDirectoryA(HelpFile().c_str());
-        RemoveDirectoryA(HelpFolder().c_str());
-    }
-    static void PutHelpFile(const char* source = nullptr)
-    {
-        CreateDirectoryA(HelpFolder().c_str(), nullptr);
-        if (source != nullptr) {
-            ASSERT_TRUE(CopyFileA(source, HelpFile().c_str(), FALSE)) << source;
-            return;
-        }
-        HANDLE file = CreateFileA(HelpFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        CloseHandle(file);
     }
 
     // Runs the program's own loop, with its accelerators, until the main window is gone.
@@ -73,8 +46,6 @@ class HelpTest : public MainWindowTest {
         RunMessageLoop(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
         window = nullptr;
     }
-
-    HtmlHelpFunction saved = nullptr;
 };
 
 TEST_F(HelpTest, TheEngineIsLoadedFromTheSystemFolder)

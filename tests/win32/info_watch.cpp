@@ -169,3 +169,37 @@ std::string HelpFolder()
     folder.erase(folder.rfind('\\') + 1);
     return folder + "help";
 }
+
+void HelpEngineTest::SetUp()
+{
+    MainWindowTest::SetUp();
+    saved = HtmlHelpEntry;
+    HtmlHelpEntry = recorder;
+    RemoveHelp();
+}
+
+void HelpEngineTest::TearDown()
+{
+    HtmlHelpEntry = saved;
+    RemoveHelp();
+    MainWindowTest::TearDown();
+}
+
+void HelpEngineTest::RemoveHelp()
+{
+    DeleteFileA(HelpFile().c_str());
+    RemoveDirectoryA(HelpFile().c_str());
+    RemoveDirectoryA(HelpFolder().c_str());
+}
+
+void HelpEngineTest::PutHelpFile(const char* source)
+{
+    CreateDirectoryA(HelpFolder().c_str(), nullptr);
+    if (source != nullptr) {
+        ASSERT_TRUE(CopyFileA(source, HelpFile().c_str(), FALSE)) << source;
+        return;
+    }
+    HANDLE file = CreateFileA(HelpFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+}

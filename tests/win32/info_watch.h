@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "../../info/info.h"
+#include "main_window_fixture.h"
+
 #include <functional>
 #include <string>
 #include <thread>
@@ -35,6 +38,23 @@ class BoxWatch {
 
 // The help folder beside the folder of this program, as the program looks for it.
 std::string HelpFolder();
+
+// A main window whose help engine is the test's own recorder, with the help folder beside
+// this program put in place and taken away by the test.
+class HelpEngineTest : public MainWindowTest {
+  protected:
+    explicit HelpEngineTest(HtmlHelpFunction recorder) : recorder(recorder) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    static std::string HelpFile() { return HelpFolder() + "\\zelmora.chm"; }
+    static void RemoveHelp();
+    // An empty help file, or a copy of the given one.
+    static void PutHelpFile(const char* source = nullptr);
+
+  private:
+    HtmlHelpFunction recorder, saved = nullptr;
+};
 
 // Dialog boxes of the thread that are visible now.
 std::vector<HWND> VisibleBoxes(DWORD thread);

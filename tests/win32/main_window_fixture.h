@@ -25,6 +25,11 @@ class MainWindowTest : public ::testing::Test {
     // The selected digit of the cell: the start of its one-character selection, or -1.
     int SelectedDigit(int cell) const;
     int FocusedId() const { return GetDlgCtrlID(GetFocus()); }
+    // The focused control and its selected digit, as one line for readable failures: "115 3".
+    std::string FocusAndDigit() const
+    {
+        return std::to_string(FocusedId()) + " " + std::to_string(SelectedDigit(FocusedId()));
+    }
 
     // Sends what a user's typing would bring: key down, the character, key up.
     void Type(const char* text);

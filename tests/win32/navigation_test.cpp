@@ -139,8 +139,7 @@ TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
     Key('W', true);
     EXPECT_EQ(Mark(112), 0);
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0002:00");
-    EXPECT_EQ(FocusedId(), 112);
-    EXPECT_EQ(SelectedDigit(112), 0);
+    EXPECT_EQ(FocusAndDigit(), "112 0");
 
     Key(VK_DELETE, true); // WhiteOnly: the blue mark goes, the durations stay
     EXPECT_EQ(Mark(125), 0);
@@ -154,8 +153,7 @@ TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
     EXPECT_EQ(Text(125), "00:00");
     EXPECT_EQ(Mark(112), 0);
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00");
-    EXPECT_EQ(FocusedId(), 101);
-    EXPECT_EQ(SelectedDigit(101), 0);
+    EXPECT_EQ(FocusAndDigit(), "101 0");
 }
 
 TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
@@ -179,8 +177,7 @@ TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
         Key(k.key, k.control, k.shift);
         EXPECT_EQ(Text(123), "45:12");
         EXPECT_EQ(Mark(123), 1);
-        EXPECT_EQ(FocusedId(), 123);
-        EXPECT_EQ(SelectedDigit(123), 3);
+        EXPECT_EQ(FocusAndDigit(), "123 3");
     }
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00") << "nothing recomputed";
 }

@@ -23,6 +23,29 @@ class TooltipsTest : public MainWindowTest {
         Pump();
     }
 
+    // The tool whose tip the tooltip shows now, or null.
+    static HWND ShownTool(HWND tip)
+    {
+        TOOLINFOA info = {};
+        info.cbSize = TTTOOLINFOA_V1_SIZE;
+        return IsWindowVisible(tip) &&
+                       SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info))
+                   ? info.hwnd
+                   : nullptr;
+    }
+
+    // How big the text is on one line in the tooltip's font.
+    static SIZE OneLine(HWND tip, const char* text)
+    {
+        HDC dc = GetDC(tip);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(tip, WM_GETFONT, 0, 0)));
+        SIZE line;
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &line);
+        SelectObject(dc, old);
+        ReleaseDC(tip, dc);
+        return line;
+    }
+
     static BOOL CALLBACK FindTip(HWND tip, LPARAM data)
     {
         auto* test = reinterpret_cast<TooltipsTest*>(data);
@@ -131,21 +154,10 @@ TEST_F(TooltipsTest, DelaysAndWidth)
 TEST_F(TooltipsTest, RestingOnAColourSumShowsAWrappedBalloon)
 {
     ASSERT_TRUE(RestOn(Control(IDC_WHITE_SUM)));
-    EXPECT_TRUE(IsWindowVisible(balloon));
+    EXPECT_EQ(ShownTool(balloon), Control(IDC_WHITE_SUM));
     EXPECT_FALSE(IsWindowVisible(plain));
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    ASSERT_TRUE(SendMessageA(balloon, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
-    EXPECT_EQ(info.hwnd, Control(IDC_WHITE_SUM));
-
     // One line of that text would be far wider than 111 pixels; the balloon is narrow and tall.
-    HDC dc = GetDC(balloon);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(balloon, WM_GETFONT, 0, 0)));
-    const char text[] = "Сумма значений ячеек, выделенных белым цветом";
-    SIZE line;
-    GetTextExtentPoint32A(dc, text, sizeof text - 1, &line);
-    SelectObject(dc, old);
-    ReleaseDC(balloon, dc);
+    SIZE line = OneLine(balloon, "Сумма значений ячеек, выделенных белым цветом");
     RECT shown;
     GetWindowRect(balloon, &shown);
     EXPECT_GT(line.cx, 111);
@@ -156,31 +168,15 @@ TEST_F(TooltipsTest, RestingOnAColourSumShowsAWrappedBalloon)
 TEST_F(TooltipsTest, RestingOnAButtonShowsAPlainTipOnOneLine)
 {
     ASSERT_TRUE(RestOn(Control(IDC_RIGHT_BUTTON)));
-    EXPECT_TRUE(IsWindowVisible(plain));
+    EXPECT_EQ(ShownTool(plain), Control(IDC_RIGHT_BUTTON));
     EXPECT_FALSE(IsWindowVisible(balloon));
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    ASSERT_TRUE(SendMessageA(plain, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
-    EXPECT_EQ(info.hwnd, Control(IDC_RIGHT_BUTTON));
-    HDC dc = GetDC(plain);
-    TEXTMETRICA metrics;
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(plain, WM_GETFONT, 0, 0)));
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(plain, dc);
     RECT shown;
     GetWindowRect(plain, &shown);
-    EXPECT_LT(shown.bottom - shown.top, 2 * metrics.tmHeight) << "one line";
+    EXPECT_LT(shown.bottom - shown.top, 2 * OneLine(plain, "Переход вправо (PageDown)").cy) << "one line";
 
     // Straight on to the next button: its own tip follows.
     MoveMouse(CentreOf(Control(IDC_DOWN_BUTTON)));
-    EXPECT_TRUE(PumpUntil(
-        [&] {
-            return IsWindowVisible(plain) &&
-                   SendMessageA(plain, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)) &&
-                   info.hwnd == Control(IDC_DOWN_BUTTON);
-        },
-        3000));
+    EXPECT_TRUE(PumpUntil([&] { return ShownTool(plain) == Control(IDC_DOWN_BUTTON); }, 3000));
 }
 
 TEST_F(TooltipsTest, OtherPlacesShowNothing)

@@ -49,17 +49,13 @@ HWND Child(HWND window, const char* className, int id, const char* text, DWORD s
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
-HFONT Font(const char* face, int height, int width, int weight, BYTE charset)
-{
-    LOGFONTA font = {};
-    font.lfHeight = height;
-    font.lfWidth = width;
-    font.lfWeight = weight;
-    font.lfCharSet = charset;
-    font.lfQuality = DRAFT_QUALITY;
-    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-    return CreateFontIndirectA(&font);
-}
+// The three fonts, field by field as the program's table gives them.
+const LOGFONTA LabelLogFont = {
+    -11, 8, 0, 0, FW_NORMAL, 0, 0, 0, RUSSIAN_CHARSET, 0, 0, DRAFT_QUALITY, 0, "MS Sans Serif"};
+const LOGFONTA SymbolLogFont = {-15,           12, 0,       0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0,
+                                DRAFT_QUALITY, 0,  "Symbol"};
+const LOGFONTA FigureLogFont = {
+    -11, 8, 0, 0, FW_BOLD, 0, 0, 0, RUSSIAN_CHARSET, 0, 0, DRAFT_QUALITY, 0, "MS Sans Serif"};
 
 HRGN Rectangle(int left, int top, int right, int bottom) { return CreateRectRgn(left, top, right, bottom); }
 
@@ -79,19 +75,19 @@ void ApplyMenuLook()
     bool light = WantsInverseTexture(GetSysColor(COLOR_MENUTEXT));
     HMENU menus[2] = {MainMenu, ColourMenu};
     for (HMENU menu : menus) {
-        MENUINFO info = {};
-        info.cbSize = sizeof info;
+        MENUINFO info = {sizeof info, 0, 0, 0, nullptr, 0, 0};
         GetMenuInfoEntry(menu, &info);
-        info.cbSize = sizeof info;
-        info.fMask = MIM_BACKGROUND | MIM_STYLE | MIM_APPLYTOSUBMENUS;
-        info.dwStyle = MNS_NOCHECK;
-        info.hbrBack = light ? MenuBrushInverse : MenuBrush;
+        info = {sizeof info,
+                MIM_BACKGROUND | MIM_STYLE | MIM_APPLYTOSUBMENUS,
+                MNS_NOCHECK,
+                info.cyMax,
+                light ? MenuBrushInverse : MenuBrush,
+                info.dwContextHelpID,
+                info.dwMenuData};
         SetMenuInfoEntry(menu, &info);
     }
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_BITMAP;
-    item.hbmpItem = HBMMENU_CALLBACK;
+    MENUITEMINFOA item = {sizeof item, MIIM_BITMAP, 0, 0,       0, nullptr,
+                          nullptr,     nullptr,     0, nullptr, 0, HBMMENU_CALLBACK};
     for (UINT id = IDM_COLOUR_WHITE; id <= IDM_COLOUR_RED; ++id)
         SetMenuItemInfoA(ColourMenu, id, FALSE, &item);
     const UINT mainItems[] = {IDM_MARK_WHITE, IDM_MARK_BLUE, IDM_MARK_RED, IDM_WHITE_ONLY,
@@ -155,9 +151,9 @@ void Create(HWND window)
             ReleaseDC(nullptr, screen);
         }
 
-    LabelFont = Font("MS Sans Serif", -11, 8, FW_NORMAL, RUSSIAN_CHARSET);
-    SymbolFont = Font("Symbol", -15, 12, FW_NORMAL, SYMBOL_CHARSET);
-    FigureFont = Font("MS Sans Serif", -11, 8, FW_BOLD, RUSSIAN_CHARSET);
+    LabelFont = CreateFontIndirectA(&LabelLogFont);
+    SymbolFont = CreateFontIndirectA(&SymbolLogFont);
+    FigureFont = CreateFontIndirectA(&FigureLogFont);
     screen = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(screen, FigureFont);
     RECT box = {0, 0, 1, 22};
@@ -337,19 +333,28 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 void AddTool(HWND tip, HWND tool, const char* text, bool balloon)
 {
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = tool;
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<char*>(text);
+    TOOLINFOA info = {TTTOOLINFOA_V1_SIZE,
+                      TTF_IDISHWND | TTF_SUBCLASS,
+                      tool,
+                      reinterpret_cast<UINT_PTR>(tool),
+                      {},
+                      nullptr,
+                      const_cast<char*>(text),
+                      0,
+                      nullptr};
     SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    if (balloon)
-        SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 111);
-    SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
-    SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 500);
-    SendMessageA(tip, TTM_SETDELAYTIME, TTDT_RESHOW, 500);
-    SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } settings[] = {{TTM_SETMAXTIPWIDTH, 0, 111},
+                    {TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000},
+                    {TTM_SETDELAYTIME, TTDT_INITIAL, 500},
+                    {TTM_SETDELAYTIME, TTDT_RESHOW, 500},
+                    {TTM_ACTIVATE, TRUE, 0}};
+    for (const auto& setting : settings)
+        if (balloon || setting.message != TTM_SETMAXTIPWIDTH)
+            SendMessageA(tip, setting.message, setting.wParam, setting.lParam);
 }
 
 HWND Tip(DWORD style)
@@ -380,18 +385,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         MarkStep("checks");
 
     BackgroundBrush = CreateSolidBrush(RGB(170, 170, 255));
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = MainProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = BackgroundBrush;
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
-    windowClass.lpszClassName = "ZelmoraLiteral";
-    windowClass.hIconSm =
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0));
+    // Braced, the fields are filled in their order: the icons and cursor load as the program's do.
+    WNDCLASSEXA windowClass = {
+        sizeof windowClass,
+        CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS,
+        MainProc,
+        0,
+        0,
+        instance,
+        LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP)),
+        LoadCursorA(nullptr, IDC_ARROW),
+        BackgroundBrush,
+        MAKEINTRESOURCEA(IDR_MAIN_MENU),
+        "ZelmoraLiteral",
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0))};
     RegisterClassExA(&windowClass);
     if (once)
         MarkStep("class");

@@ -515,20 +515,13 @@ def button_face(pressed):
     c = Canvas(n, n)
     lo, hi = (2, 19) if pressed else (1, 18)
     c.rect(0, 0, n - 1, n - 1, diagonal(FACE_LIGHT, FACE_DARK, lo, lo, hi, hi))
-    if pressed:
-        c.rect(0, 0, 19, 0, EDGE_OUTER)
-        c.rect(0, 0, 0, 19, EDGE_OUTER)
-        c.rect(1, 1, 18, 1, EDGE_INNER)
-        c.rect(1, 1, 1, 18, EDGE_INNER)
-        c.rect(20, 0, 20, 20, WHITE)
-        c.rect(0, 20, 20, 20, WHITE)
-    else:
-        c.rect(0, 0, 19, 0, WHITE)
-        c.rect(0, 0, 0, 19, WHITE)
-        c.rect(19, 1, 19, 19, EDGE_INNER)
-        c.rect(1, 19, 19, 19, EDGE_INNER)
-        c.rect(20, 0, 20, 20, EDGE_OUTER)
-        c.rect(0, 20, 20, 20, EDGE_OUTER)
+    # The edge lines as (left, top, right, bottom, colour), drawn in this order.
+    edges = ([(0, 0, 19, 0, EDGE_OUTER), (0, 0, 0, 19, EDGE_OUTER), (1, 1, 18, 1, EDGE_INNER),
+              (1, 1, 1, 18, EDGE_INNER), (20, 0, 20, 20, WHITE), (0, 20, 20, 20, WHITE)] if pressed else
+             [(0, 0, 19, 0, WHITE), (0, 0, 0, 19, WHITE), (19, 1, 19, 19, EDGE_INNER),
+              (1, 19, 19, 19, EDGE_INNER), (20, 0, 20, 20, EDGE_OUTER), (0, 20, 20, 20, EDGE_OUTER)])
+    for left, top, right, bottom, colour in edges:
+        c.rect(left, top, right, bottom, colour)
     return c
 
 

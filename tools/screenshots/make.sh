@@ -19,13 +19,8 @@ font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 [ -f "$font" ] || { echo "$font missing (package fonts-dejavu-core)" >&2; exit 1; }
 
 session="$build/pictures-session"
-"$top/scripts/wine-session.sh" start "$session" "$build/wineprefix-pictures" >/dev/null
-trap '"$top/scripts/wine-session.sh" stop "$session" >/dev/null' EXIT
-# shellcheck disable=SC1091
-. "$session/env"
-export ZELMORA_EXE="$exe" ZELMORA_PROBE="$probe"
-# shellcheck source=../../scripts/zelmora-x.sh
-. "$top/scripts/zelmora-x.sh"
+# shellcheck source=../../scripts/virtual-session.sh
+. "$top/scripts/virtual-session.sh" "$session" "$build/wineprefix-pictures" "$exe" "$probe"
 work="$session/pictures"
 rm -rf "$work"
 mkdir -p "$work"
