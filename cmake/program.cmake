@@ -23,12 +23,28 @@ set(ZELMORA_WINDOW_SOURCES
 set(ZELMORA_WARNINGS -Wall -Wextra)
 # The program's own texts are Windows-1251, as the ANSI functions take them.
 set(ZELMORA_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
-set(ZELMORA_LEAN -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-omit-frame-pointer)
+set(ZELMORA_LEAN -Os -fno-exceptions -fno-rtti -fno-omit-frame-pointer)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # The 32-bit fatal-error box follows the frame pointers and needs no unwind tables; on
+  # x86-64 the box and Windows' own exception dispatch walk the stack with them.
+  list(APPEND ZELMORA_LEAN -fno-asynchronous-unwind-tables)
+  set(ZELMORA_ENTRY _ProgramStart) # 32-bit C names carry a leading underscore
+else()
+  set(ZELMORA_ENTRY ProgramStart)
+endif()
 # Subsystem and OS version 4.0, so the oldest systems load the file and can show their refusal;
 # terminal-server aware, so that there the help viewer is looked for in the system's own folder.
+# The 64-bit build names the first 64-bit Windows, 5.2.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(ZELMORA_WINDOWS_VERSION 4 0)
+else()
+  set(ZELMORA_WINDOWS_VERSION 5 2)
+endif()
+list(GET ZELMORA_WINDOWS_VERSION 0 major)
+list(GET ZELMORA_WINDOWS_VERSION 1 minor)
 set(ZELMORA_LINK -static -static-libgcc -static-libstdc++ -mwindows -s
-    -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
-    -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -Wl,--tsaware)
+    -Wl,--major-subsystem-version,${major} -Wl,--minor-subsystem-version,${minor}
+    -Wl,--major-os-version,${major} -Wl,--minor-os-version,${minor} -Wl,--tsaware)
 
 set(ZELMORA_DEFINITIONS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
 
@@ -40,7 +56,7 @@ target_link_libraries(zelmora_core PUBLIC comctl32 gdi32 user32 kernel32)
 # Resources are linked into every executable that needs them: the linker drops them from libraries.
 set(ZELMORA_RESOURCES ${CMAKE_SOURCE_DIR}/app/zelmora.rc)
 set_source_files_properties(${ZELMORA_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/zelmora-amd64.manifest;${CMAKE_SOURCE_DIR}/app/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
 
 # A program linked without the C runtime: app/runtime.cpp gives it its entry point and the
 # little of a runtime it uses, the static libgcc the 64-bit division and the stack probe, so
@@ -50,7 +66,7 @@ set(ZELMORA_RUNTIME ${CMAKE_SOURCE_DIR}/app/runtime.cpp)
 set_source_files_properties(${ZELMORA_RUNTIME} PROPERTIES COMPILE_OPTIONS -fno-tree-loop-distribute-patterns)
 function(zelmora_without_runtime target)
   target_sources(${target} PRIVATE ${ZELMORA_RUNTIME})
-  target_link_options(${target} PRIVATE ${ZELMORA_LINK} -nostdlib -Wl,-e,_ProgramStart
+  target_link_options(${target} PRIVATE ${ZELMORA_LINK} -nostdlib -Wl,-e,${ZELMORA_ENTRY}
     -Wl,-Map,${CMAKE_BINARY_DIR}/${target}.map)
   target_link_libraries(${target} PRIVATE gcc kernel32 user32 gdi32 comctl32)
 endfunction()

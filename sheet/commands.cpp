@@ -19,8 +19,8 @@ void MarkFocusedCell(CellColour colour)
     // Only a cell carries a mark; with the focus anywhere else there is nothing to mark.
     if (!IsCell(focused))
         return;
-    if (GetWindowLongA(focused, GWL_USERDATA) != colour) {
-        SetWindowLongA(focused, GWL_USERDATA, colour);
+    if (GetWindowLongPtrA(focused, GWLP_USERDATA) != colour) {
+        SetWindowLongPtrA(focused, GWLP_USERDATA, colour);
         Repaint(focused);
     }
     RecalcTotals(MainWindow);
@@ -29,8 +29,8 @@ void MarkFocusedCell(CellColour colour)
 // Brings any mark other than 0 back to White, repainting the cell at once.
 static void ClearMark(HWND cell)
 {
-    if (GetWindowLongA(cell, GWL_USERDATA) != 0) {
-        SetWindowLongA(cell, GWL_USERDATA, 0);
+    if (GetWindowLongPtrA(cell, GWLP_USERDATA) != 0) {
+        SetWindowLongPtrA(cell, GWLP_USERDATA, 0);
         Repaint(cell);
     }
 }

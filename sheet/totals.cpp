@@ -8,7 +8,7 @@
 
 CellColour ReadCellColour(HWND cell)
 {
-    LONG value = GetWindowLongA(cell, GWL_USERDATA);
+    LONG_PTR value = GetWindowLongPtrA(cell, GWLP_USERDATA);
     return value == Blue || value == Red ? static_cast<CellColour>(value) : White;
 }
 
@@ -26,8 +26,8 @@ static LRESULT CALLBACK TotalFieldProc(HWND field, UINT message, WPARAM wParam, 
 
 void GuardTotalField(HWND field)
 {
-    FieldClassProc = reinterpret_cast<WNDPROC>(GetWindowLongA(field, GWL_WNDPROC));
-    SetWindowLongA(field, GWL_WNDPROC, reinterpret_cast<LONG>(TotalFieldProc));
+    FieldClassProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(field, GWLP_WNDPROC));
+    SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TotalFieldProc));
 }
 
 // Sets the field's text only when it differs, so a keystroke repaints just what changed.

@@ -153,21 +153,22 @@ static void SetFontOf(int first, int last, HFONT font)
 
 static void SubclassButtons()
 {
-    StandardStaticProc = reinterpret_cast<WNDPROC>(GetWindowLongA(Made[IDC_WHITE_ONLY_BUTTON], GWL_WNDPROC));
+    StandardStaticProc =
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(Made[IDC_WHITE_ONLY_BUTTON], GWLP_WNDPROC));
     for (int i = 1; i <= ButtonCount; ++i) {
         HWND button = Made[IDC_WHITE_ONLY_BUTTON + i - 1];
         SendMessageA(button, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
-        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(ButtonProc));
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProc));
     }
 }
 
 static void SubclassCells(int textTop)
 {
-    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongA(Made[IDC_FIRST_CELL], GWL_WNDPROC));
+    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(Made[IDC_FIRST_CELL], GWLP_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         HWND cell = Made[id];
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), FALSE);
-        SetWindowLongA(cell, GWL_WNDPROC, reinterpret_cast<LONG>(CellEditProc));
+        SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellEditProc));
         RECT text;
         SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
         text.top = textTop;

@@ -18,11 +18,16 @@ target_compile_options(startbench PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_compile_definitions(startbench PRIVATE ${ZELMORA_DEFINITIONS})
 target_link_options(startbench PRIVATE ${ZELMORA_TEST_LINK})
 
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(size_letter y) # operator new's size_t in its linker name: unsigned long long
+else()
+  set(size_letter j) # unsigned int
+endif()
 add_executable(keybench ${bench_dir}/keybench.cpp ${ZELMORA_RESOURCES})
 target_compile_options(keybench PRIVATE ${ZELMORA_TEST_OPTIONS})
 target_link_libraries(keybench PRIVATE zelmora_core)
 target_link_options(keybench PRIVATE ${ZELMORA_TEST_LINK}
-  -Wl,--wrap=malloc -Wl,--wrap=calloc -Wl,--wrap=realloc -Wl,--wrap=_Znwj -Wl,--wrap=_Znaj)
+  -Wl,--wrap=malloc -Wl,--wrap=calloc -Wl,--wrap=realloc -Wl,--wrap=_Znw${size_letter} -Wl,--wrap=_Zna${size_letter})
 
 # The program's own start-up steps timed one by one, to see where a slow start goes.
 add_executable(stepbench WIN32 ${bench_dir}/stepbench.cpp ${bench_dir}/floor.cpp ${ZELMORA_RESOURCES})

@@ -82,9 +82,9 @@ TEST_F(ButtonTest, ActionsHappenAtThePressAndLeaveTheFocus)
         SCOPED_TRACE("button " + std::to_string(p.button));
         Put(102, "01:00");
         Put(105, "02:00");
-        SetWindowLongA(Control(105), GWL_USERDATA, 2);
+        SetWindowLongPtrA(Control(105), GWLP_USERDATA, 2);
         Put(115, "03:00");
-        SetWindowLongA(Control(115), GWL_USERDATA, 1);
+        SetWindowLongPtrA(Control(115), GWLP_USERDATA, 1);
         SendMessageA(Control(115), EM_SETSEL, 4, 3);
         Press(p.button);
         EXPECT_EQ(Totals(), p.totals) << "at the press";

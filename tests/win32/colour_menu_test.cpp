@@ -151,7 +151,7 @@ TEST_F(ColourMenuTest, ARightClickOpensTheMenuAtTheEndOfTheText)
         int x, digit;
     } presses[] = {{3, 0}, {30, 1}, {40, 3}, {66, 4}};
     Put(115, "03:00");
-    SetWindowLongA(Control(115), GWL_USERDATA, 1);
+    SetWindowLongPtrA(Control(115), GWLP_USERDATA, 1);
     for (const auto& press : presses) {
         SCOPED_TRACE("press at x = " + std::to_string(press.x));
         Put(101, "00:00");
@@ -182,7 +182,7 @@ TEST_F(ColourMenuTest, TheCheckFollowsTheMark)
     Put(126, "00:00");
     for (const auto& m : marks) {
         SCOPED_TRACE("mark " + std::to_string(m.mark));
-        SetWindowLongA(Control(126), GWL_USERDATA, m.mark);
+        SetWindowLongPtrA(Control(126), GWLP_USERDATA, m.mark);
         MenuWatch watch(CloseWithEscape);
         // The context-menu key's road: no coordinates at all.
         SendMessageA(Control(126), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(126)), -1);
@@ -199,7 +199,7 @@ TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
 {
     Put(140, "10:00");
     Put(115, "03:00");
-    SetWindowLongA(Control(115), GWL_USERDATA, 1);
+    SetWindowLongPtrA(Control(115), GWLP_USERDATA, 1);
     RecalcTotals(window);
     {
         MenuWatch watch(ChooseRed);
@@ -246,7 +246,7 @@ TEST_F(ColourMenuTest, AReleaseAloneOpensNoMenu)
 TEST_F(ColourMenuTest, AMenuAskedOfAnotherCellIsThatCells)
 {
     Put(101, "00:00");
-    SetWindowLongA(Control(113), GWL_USERDATA, 2);
+    SetWindowLongPtrA(Control(113), GWLP_USERDATA, 2);
     {
         MenuWatch watch(ChooseBlue);
         SendMessageA(Control(113), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(113)), -1);

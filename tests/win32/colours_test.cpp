@@ -27,7 +27,7 @@ TEST_F(ColoursTest, CellsWearTheColoursOfTheirMark)
     SetDlgItemTextA(window, cell, "12:34");
     for (const auto& c : cases) {
         SCOPED_TRACE("mark " + std::to_string(c.mark));
-        SetWindowLongA(Control(cell), GWL_USERDATA, c.mark);
+        SetWindowLongPtrA(Control(cell), GWLP_USERDATA, c.mark);
         Picture picture = PrintControl(Control(cell));
         ASSERT_GE(picture.height, 22);
         EXPECT_EQ(Rgb(picture.At(2, 2)), Rgb(c.background));
@@ -74,9 +74,9 @@ TEST_F(ColoursTest, StaticControlsByIdentifier)
 TEST_F(ColoursTest, ColourSumsKeepTheirColoursWithValues)
 {
     Put(101, "01:00");
-    SetWindowLongA(Control(102), GWL_USERDATA, Blue);
+    SetWindowLongPtrA(Control(102), GWLP_USERDATA, Blue);
     SetDlgItemTextA(window, 102, "02:00");
-    SetWindowLongA(Control(103), GWL_USERDATA, Red);
+    SetWindowLongPtrA(Control(103), GWLP_USERDATA, Red);
     SetDlgItemTextA(window, 103, "03:00");
     RecalcTotals(window);
     ASSERT_EQ(Totals(), "0001:00 0002:00 0003:00 0006:00 006:00 000:00 000:00 000:00");

@@ -28,7 +28,7 @@ TEST_F(CommandsTest, WhiteOnlyKeepsTheDurations)
     SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
     Put(138, "02:20");
     SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
-    SetWindowLongA(Control(120), GWL_USERDATA, 9);
+    SetWindowLongPtrA(Control(120), GWLP_USERDATA, 9);
     SendMessageA(window, WM_COMMAND, IDM_WHITE_ONLY, 0);
     for (int id = 101; id <= 140; ++id)
         EXPECT_EQ(Mark(id), 0) << id;
@@ -62,7 +62,7 @@ TEST_F(CommandsTest, MarkingWithoutAFocusedCellDoesNothing)
     SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     for (int id = 101; id <= 140; ++id)
         EXPECT_EQ(Mark(id), 0);
-    EXPECT_EQ(GetWindowLongA(Control(IDC_WHITE_SUM), GWL_USERDATA), 0);
+    EXPECT_EQ(GetWindowLongPtrA(Control(IDC_WHITE_SUM), GWLP_USERDATA), 0);
 }
 
 TEST_F(CommandsTest, ExitEndsTheWindowAndTheLoop)

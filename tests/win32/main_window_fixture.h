@@ -21,7 +21,7 @@ class MainWindowTest : public ::testing::Test {
     std::string Text(int id) const;
     // The eight totals, 301..308, as one line for readable failures.
     std::string Totals() const;
-    int Mark(int cell) const { return static_cast<int>(GetWindowLongA(Control(cell), GWL_USERDATA)); }
+    int Mark(int cell) const { return static_cast<int>(GetWindowLongPtrA(Control(cell), GWLP_USERDATA)); }
     // The selected digit of the cell: the start of its one-character selection, or -1.
     int SelectedDigit(int cell) const;
     int FocusedId() const { return GetDlgCtrlID(GetFocus()); }

@@ -169,7 +169,7 @@ TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
         {'Z', true, false},        {VK_SPACE, false, false},
     };
     Put(123, "45:12");
-    SetWindowLongA(Control(123), GWL_USERDATA, 1);
+    SetWindowLongPtrA(Control(123), GWLP_USERDATA, 1);
     SendMessageA(Control(123), EM_SETSEL, 4, 3);
     for (const auto& k : keys) {
         SCOPED_TRACE(std::string(k.control ? "Ctrl+" : "") + (k.shift ? "Shift+" : "") + "key " +

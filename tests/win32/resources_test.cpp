@@ -421,16 +421,23 @@ TEST(Resources, TooltipStringsAndNoOthers)
 
 TEST(Resources, ManifestAsksForCommonControls6)
 {
+#ifdef _WIN64
+#define ZELMORA_ARCHITECTURE "amd64"
+#else
+#define ZELMORA_ARCHITECTURE "X86"
+#endif
     std::vector<BYTE> raw = Raw(TypeManifest, 1, Russian);
     std::string manifest(raw.begin(), raw.end());
     for (const char* part : {
              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>",
              "xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"",
              "<description>Zelmora</description>",
-             "<assemblyIdentity version=\"2.0.0.0\" processorArchitecture=\"X86\" name=\"Zelmora\" "
+             "<assemblyIdentity version=\"2.0.0.0\" processorArchitecture=\"" ZELMORA_ARCHITECTURE
+             "\" name=\"Zelmora\" "
              "type=\"win32\"/>",
              "type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
-             "processorArchitecture=\"X86\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"",
+             "processorArchitecture=\"" ZELMORA_ARCHITECTURE
+             "\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"",
          })
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
 }

@@ -151,7 +151,7 @@ class RobustnessTest : public MainWindowTest {
             int seconds = SecondsOf(text);
             if (seconds < 0)
                 return "cell " + std::to_string(101 + i) + " reads \"" + text + "\"";
-            LONG mark = GetWindowLongA(cells[i], GWL_USERDATA);
+            LONG_PTR mark = GetWindowLongPtrA(cells[i], GWLP_USERDATA);
             if (mark < 0 || mark > 2)
                 return "cell " + std::to_string(101 + i) + " has mark " + std::to_string(mark);
             column[i / 10] += seconds;

@@ -33,13 +33,13 @@ class TotalsTest : public MainWindowTest {
     {
         for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id)
             StaticProc = reinterpret_cast<WNDPROC>(
-                SetWindowLongA(Control(id), GWL_WNDPROC, reinterpret_cast<LONG>(CountingProc)));
+                SetWindowLongPtrA(Control(id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
         Writes.clear();
     }
     void Sheet(int cell, const char* text, int mark)
     {
         SetDlgItemTextA(window, cell, text);
-        SetWindowLongA(Control(cell), GWL_USERDATA, mark);
+        SetWindowLongPtrA(Control(cell), GWLP_USERDATA, mark);
     }
 };
 

@@ -25,12 +25,20 @@
 // (-Wl,--wrap=...). The system DLLs' own allocations do not.
 static volatile long Allocations;
 
+// operator new and new[] are _Znwj and _Znaj where size_t is unsigned int (x86), _Znwy and
+// _Znay where it is unsigned long long (x86-64).
+#ifdef _WIN64
+#define SIZED(name) name##y
+#else
+#define SIZED(name) name##j
+#endif
+
 extern "C" {
 void* __real_malloc(size_t size);
 void* __real_calloc(size_t count, size_t size);
 void* __real_realloc(void* block, size_t size);
-void* __real__Znwj(size_t size);
-void* __real__Znaj(size_t size);
+void* SIZED(__real__Znw)(size_t size);
+void* SIZED(__real__Zna)(size_t size);
 void* __wrap_malloc(size_t size)
 {
     ++Allocations;
@@ -46,15 +54,15 @@ void* __wrap_realloc(void* block, size_t size)
     ++Allocations;
     return __real_realloc(block, size);
 }
-void* __wrap__Znwj(size_t size)
+void* SIZED(__wrap__Znw)(size_t size)
 {
     ++Allocations;
-    return __real__Znwj(size);
+    return SIZED(__real__Znw)(size);
 }
-void* __wrap__Znaj(size_t size)
+void* SIZED(__wrap__Zna)(size_t size)
 {
     ++Allocations;
-    return __real__Znaj(size);
+    return SIZED(__real__Zna)(size);
 }
 }
 

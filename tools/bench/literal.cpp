@@ -184,7 +184,7 @@ void Create(HWND window)
         }
     }
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-        SetWindowLongA(GetDlgItem(window, id), GWL_USERDATA, 0);
+        SetWindowLongPtrA(GetDlgItem(window, id), GWLP_USERDATA, 0);
     for (int c = 1; c <= 4; ++c) {
         Child(window, "STATIC", IDC_FIRST_SIGMA - 1 + c, "S", HeaderStyle, 97 * c - 94, 256, 25, 22);
         Child(window, "STATIC", IDC_FIRST_COLUMN_TOTAL - 1 + c, "000:00", TotalStyle, 97 * c - 68, 256, 70,
@@ -208,19 +208,19 @@ void Create(HWND window)
               ButtonPlaces[i].y, 21, 21);
 
     StandardStaticProc =
-        reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON), GWL_WNDPROC));
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON), GWLP_WNDPROC));
     for (int i = 1; i <= 9; ++i) {
         SendDlgItemMessageA(window, IDC_WHITE_ONLY_BUTTON - 1 + i, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(FaceUp[i]));
-        SetWindowLongA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON - 1 + i), GWL_WNDPROC,
-                       reinterpret_cast<LONG>(ButtonProc));
+        SetWindowLongPtrA(GetDlgItem(window, IDC_WHITE_ONLY_BUTTON - 1 + i), GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(ButtonProc));
     }
     StandardEditProc =
-        reinterpret_cast<WNDPROC>(GetWindowLongA(GetDlgItem(window, IDC_FIRST_CELL), GWL_WNDPROC));
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(GetDlgItem(window, IDC_FIRST_CELL), GWLP_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         HWND cell = GetDlgItem(window, id);
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), TRUE);
-        SetWindowLongA(cell, GWL_WNDPROC, reinterpret_cast<LONG>(CellProc));
+        SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellProc));
         RECT text;
         SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
         text.top = textTop;
@@ -316,7 +316,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_EXITMENULOOP: return 0;
     case WM_CTLCOLOREDIT: {
         HWND cell = reinterpret_cast<HWND>(lParam);
-        LONG mark = GetWindowLongA(GetDlgItem(window, GetDlgCtrlID(cell)), GWL_USERDATA);
+        LONG_PTR mark = GetWindowLongPtrA(GetDlgItem(window, GetDlgCtrlID(cell)), GWLP_USERDATA);
         HDC dc = reinterpret_cast<HDC>(wParam);
         if (mark == 1)
             return reinterpret_cast<LRESULT>(Paint(dc, RGB(0, 0, 255), RGB(255, 255, 255), BlueBrush));

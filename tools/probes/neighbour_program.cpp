@@ -82,7 +82,7 @@ static struct Reader {
     HANDLE go, done;
     char texts[40][64];
     bool answered[40];
-    LONG marks[40];
+    LONG_PTR marks[40];
     int first, last;
 } Readers_[Readers];
 
@@ -93,7 +93,7 @@ static DWORD WINAPI ReadCells(void* data)
         WaitForSingleObject(reader->go, INFINITE);
         for (int i = reader->first; i < reader->last; ++i) {
             reader->answered[i] = ReadText(Control(IDC_FIRST_CELL + i), reader->texts[i]);
-            reader->marks[i] = GetWindowLongA(Control(IDC_FIRST_CELL + i), GWL_USERDATA);
+            reader->marks[i] = GetWindowLongPtrA(Control(IDC_FIRST_CELL + i), GWLP_USERDATA);
         }
         SetEvent(reader->done);
     }
@@ -131,7 +131,7 @@ std::string Check(Sheet& sheet)
         int seconds = SecondsOf(reader.texts[i]);
         if (seconds < 0)
             return "cell " + std::to_string(IDC_FIRST_CELL + i) + " reads \"" + reader.texts[i] + "\"";
-        LONG mark = reader.marks[i];
+        LONG_PTR mark = reader.marks[i];
         int kind = mark == 1 || mark == 2 ? mark : 0;
         sheet.cells[i] = reader.texts[i];
         sheet.marks[i] = kind;
