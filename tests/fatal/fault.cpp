@@ -15,7 +15,8 @@ volatile double Huge = 1e300, Tiny = 1e-300, FloatZero = 0.0;
 volatile double FloatSink;
 void* volatile PointerSink;
 
-// Exception mask bits of the x87 control word.
+// Exception mask bits of the x87 control word; those of the SSE control register, where
+// x86-64 computes with doubles, are the same bits seven places up.
 enum : unsigned short {
     InvalidMask = 0x01,
     ZeroDivideMask = 0x04,
@@ -26,15 +27,25 @@ enum : unsigned short {
 // Clears pending floating-point exceptions and unmasks one of them.
 void Unmask(unsigned short exception)
 {
+#ifdef _WIN64
+    unsigned control;
+    __asm__ volatile("stmxcsr %0" : "=m"(control));
+    control = (control & ~0x3Fu) & ~(static_cast<unsigned>(exception) << 7);
+    __asm__ volatile("ldmxcsr %0" : : "m"(control));
+#else
     unsigned short control;
     __asm__ volatile("fnclex\n\tfnstcw %0" : "=m"(control));
     control = static_cast<unsigned short>(control & ~exception);
     __asm__ volatile("fldcw %0" : : "m"(control));
+#endif
 }
 
-// The processor computes with more range than a double: overflow and underflow happen when the
-// result is stored, and are raised at the next waiting instruction.
+// The x87 computes with more range than a double: overflow and underflow happen when the
+// result is stored, and are raised at the next waiting instruction (SSE raises them at once).
 void WaitForFloatingPoint() { __asm__ volatile("fwait"); }
+
+// More memory than the heap can ever give: 0x7FFFFFF0 bytes on x86.
+const size_t Unobtainable = ~static_cast<size_t>(0) / 2 - 15;
 
 void* volatile* volatile NullPointer = nullptr;
 
@@ -49,11 +60,15 @@ __attribute__((noinline)) int Recurse(int depth)
     return (Deeper ? Recurse(depth + 1) : 0) + pad[0];
 }
 
-DWORD StackBase()
+DWORD_PTR StackBase()
 {
     const NT_TIB* tib;
+#ifdef _WIN64
+    __asm__("movq %%gs:0x30, %0" : "=r"(tib));
+#else
     __asm__("movl %%fs:0x18, %0" : "=r"(tib));
-    return reinterpret_cast<DWORD>(tib->StackBase);
+#endif
+    return reinterpret_cast<DWORD_PTR>(tib->StackBase);
 }
 
 __attribute__((noinline)) void CallThrough(int levels, void (*fault)())
@@ -66,15 +81,23 @@ __attribute__((noinline)) void CallThrough(int levels, void (*fault)())
 }
 
 // The frame pointer is made worthless before the fault: the box must still come, without a stack.
-__attribute__((noinline)) void FaultWithFramePointer(DWORD frame)
+__attribute__((noinline)) void FaultWithFramePointer(DWORD_PTR frame)
 {
+#ifdef _WIN64
+    __asm__ volatile("movq %0, %%rbp\n\tmovl 0, %%eax" : : "r"(frame) : "eax", "memory");
+#else
     __asm__ volatile("movl %0, %%ebp\n\tmovl 0, %%eax" : : "r"(frame) : "eax", "memory");
+#endif
 }
 
 // A frame whose saved frame pointer points back at itself.
 __attribute__((noinline)) void FaultInLoopedFrame()
 {
+#ifdef _WIN64
+    __asm__ volatile("movq %%rbp, (%%rbp)\n\tmovl 0, %%eax" : : : "eax", "memory");
+#else
     __asm__ volatile("movl %%ebp, (%%ebp)\n\tmovl 0, %%eax" : : : "eax", "memory");
+#endif
 }
 
 LRESULT CALLBACK FaultingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -124,8 +147,10 @@ void Fault(const char* kind)
         Recurse(0);
     else if (strcmp(kind, "intdiv") == 0)
         IntZero = 1000 / IntZero;
+#ifndef _WIN64 // no such instruction on x86-64
     else if (strcmp(kind, "into") == 0)
         __asm__ volatile("movl $0x7fffffff, %%eax\n\taddl $1, %%eax\n\tinto" : : : "eax", "cc");
+#endif
     else if (strcmp(kind, "fltdiv") == 0) {
         Unmask(ZeroDivideMask);
         FloatSink = 1.0 / FloatZero;
@@ -147,9 +172,9 @@ void Fault(const char* kind)
     else if (strcmp(kind, "illegal") == 0)
         __asm__ volatile("ud2");
     else if (strcmp(kind, "heap") == 0)
-        PointerSink = ::operator new(0x7FFFFFF0u);
+        PointerSink = ::operator new(Unobtainable);
     else if (strcmp(kind, "heaparray") == 0)
-        PointerSink = new char[0x7FFFFFF0u];
+        PointerSink = new char[Unobtainable];
     else if (strcmp(kind, "nullcall") == 0)
         reinterpret_cast<void (*)()>(0x10)();
     else if (strcmp(kind, "wildframe") == 0)
@@ -183,10 +208,19 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(GetModuleHandleA(nullptr));
     const IMAGE_NT_HEADERS* nt =
         reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(dos) + dos->e_lfanew);
-    DWORD base = reinterpret_cast<DWORD>(dos);
-    char line[40];
-    DWORD length = static_cast<DWORD>(
-        wsprintfA(line, "image 0x%08lX 0x%08lX\n", base, base + nt->OptionalHeader.SizeOfImage));
+    DWORD_PTR base = reinterpret_cast<DWORD_PTR>(dos);
+    char line[64] = "image";
+    char* end = line + 5;
+    const DWORD_PTR bounds[] = {base, base + nt->OptionalHeader.SizeOfImage};
+    for (DWORD_PTR bound : bounds) {
+        *end++ = ' ';
+        *end++ = '0';
+        *end++ = 'x';
+        for (int shift = 8 * sizeof bound - 4; shift >= 0; shift -= 4)
+            *end++ = "0123456789ABCDEF"[(bound >> shift) & 0xF];
+    }
+    *end++ = '\n';
+    DWORD length = static_cast<DWORD>(end - line);
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line, length, &length, nullptr);
     Fault(Kind());
     return 1; // no fault happened
