@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Zelmora needs on Debian 12.
-# Safe to run again: it installs only what is missing.
+# Safe to run again: it installs only what is missing. Both Wines are installed on every
+# machine; where the kernel runs no 32-bit code the 32-bit one is there but cannot start.
 set -euo pipefail
 
 need=()
@@ -15,7 +16,8 @@ fi
 
 pkgs=(cmake make g++ googletest
       g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-      wine wine32:i386 fonts-wine
+      g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+      wine wine32:i386 wine64 fonts-wine
       locales xvfb xdotool x11-utils imagemagick
       fp-utils python3-chm python3-pil nsis zip unzip python3 fonts-dejavu-core)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done

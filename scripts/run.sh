@@ -2,23 +2,27 @@
 # Installs what is missing, builds, and starts Zelmora under Wine on your display.
 # With no display it shows what the program does on a virtual one instead: it types a few
 # durations with real keystrokes, saves a screenshot, prints the totals read back from the
-# window, and closes it.
+# window, and closes it. Where the machine runs no 32-bit programs (a kernel without IA-32
+# emulation), it runs the 64-bit build of the same sources, and says so.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-"$top/scripts/build.sh" >/dev/null
 build="$top/build"
-exe="$build/dist/bin/zelmora.exe"
+"$top/scripts/build.sh" "$build" >/dev/null
+# shellcheck source=wine-env.sh
+. "$top/scripts/wine-env.sh"
+zelmora_runnable_build "$build"
+if [ "$ZELMORA_BUILD" = win64 ]; then
+  echo "This machine runs no 32-bit programs (kernel without IA-32 emulation): running the 64-bit build, $ZELMORA_DIST/bin/zelmora.exe."
+fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  "$top/scripts/wine-prefix.sh" "$build/wineprefix-run" plain
-  export WINEPREFIX="$build/wineprefix-run" WINEARCH=win32 WINEDEBUG=-all LC_ALL=ru_RU.UTF-8
-  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-  exec wine "$exe"
+  "$top/scripts/wine-prefix.sh" "$build/wineprefix-run-$ZELMORA_BUILD" plain "$ZELMORA_BUILD"
+  zelmora_wine_env "$ZELMORA_BUILD" "$build/wineprefix-run-$ZELMORA_BUILD"
+  exec wine "$ZELMORA_DIST/bin/zelmora.exe"
 fi
 
 # shellcheck source=virtual-session.sh
-. "$top/scripts/virtual-session.sh" "$build/demo-session" "$build/wineprefix-demo" "$exe" \
-  "$build/win32/tests/win32/readtotals.exe"
+. "$top/scripts/virtual-session.sh" "$build/demo-session" wineprefix-demo "$build"
 
 echo "No display: running Zelmora on a virtual one ($DISPLAY)."
 zelmora_start

@@ -12,15 +12,12 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(cd "${1:-$top/build}" && pwd)"
-exe="$build/dist/bin/zelmora.exe"
-probe="$build/win32/tests/win32/readtotals.exe"
-[ -f "$exe" ] && [ -f "$probe" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 [ -f "$font" ] || { echo "$font missing (package fonts-dejavu-core)" >&2; exit 1; }
 
 session="$build/pictures-session"
 # shellcheck source=../../scripts/virtual-session.sh
-. "$top/scripts/virtual-session.sh" "$session" "$build/wineprefix-pictures" "$exe" "$probe"
+. "$top/scripts/virtual-session.sh" "$session" wineprefix-pictures "$build"
 work="$session/pictures"
 rm -rf "$work"
 mkdir -p "$work"

@@ -1,0 +1,68 @@
+# The Wine environment of every script, for either build; sourced.
+#
+#   zelmora_decide_machine   sets ZELMORA_SUITES to the builds this machine runs under Wine
+#                            ("win32 win64" where 32-bit programs run, "win64" where they
+#                            cannot) and ZELMORA_MACHINE to the sentence that says so.
+#                            ZELMORA_32BIT=yes or no forces either answer.
+#   zelmora_wine_env BUILD PREFIX
+#                            exports the variables that run BUILD's programs (win32 or win64)
+#                            in PREFIX: the loader of that build first on PATH as "wine",
+#                            the prefix's architecture, a Russian locale (code page 1251),
+#                            no debug output, no offers to download Wine's .NET and HTML
+#                            engines, no desktop menu entries.
+ZELMORA_SCRIPTS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+zelmora_decide_machine() {
+  local why
+  case "${ZELMORA_32BIT:-}" in
+  yes) ZELMORA_SUITES="win32 win64" why=" (ZELMORA_32BIT=yes)" ;;
+  no) ZELMORA_SUITES="win64" why=" (ZELMORA_32BIT=no)" ;;
+  "")
+    why=""
+    # The tiny 32-bit program: Wine's own 32-bit loader, which every 32-bit test needs.
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+      ZELMORA_SUITES="win32 win64"
+    else
+      ZELMORA_SUITES="win64"
+    fi
+    ;;
+  *)
+    echo "ZELMORA_32BIT must be yes, no or unset, not '$ZELMORA_32BIT'" >&2
+    return 2
+    ;;
+  esac
+  if [ "$ZELMORA_SUITES" = win64 ]; then
+    ZELMORA_MACHINE="this machine runs no 32-bit programs (kernel without IA-32 emulation): the suite runs the 64-bit build$why"
+  else
+    ZELMORA_MACHINE="this machine runs 32-bit programs: the suite runs the 32-bit and the 64-bit build$why"
+  fi
+  export ZELMORA_SUITES ZELMORA_MACHINE
+}
+
+zelmora_wine_env() {
+  case "$1" in
+  win32) export WINELOADER=/usr/lib/wine/wine ;;
+  win64) export WINELOADER=/usr/lib/wine/wine64 ;;
+  *)
+    echo "unknown build '$1' (win32 or win64)" >&2
+    return 2
+    ;;
+  esac
+  export WINEARCH="$1" WINEPREFIX="$2" WINEDEBUG=-all LC_ALL=ru_RU.UTF-8
+  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+  case ":$PATH:" in
+  *":$ZELMORA_SCRIPTS/wine-loader:"*) ;;
+  *) export PATH="$ZELMORA_SCRIPTS/wine-loader:$PATH" ;;
+  esac
+}
+
+# zelmora_runnable_build BUILD_DIR: the build this machine runs its programs from, the shipped
+# 32-bit one where it can: sets ZELMORA_BUILD (win32 or win64), ZELMORA_DIST (its program
+# and help) and ZELMORA_CROSS (its cross-build folder, with the probes and benchmarks).
+zelmora_runnable_build() {
+  zelmora_decide_machine
+  ZELMORA_BUILD="${ZELMORA_SUITES%% *}"
+  if [ "$ZELMORA_BUILD" = win32 ]; then ZELMORA_DIST="$1/dist"; else ZELMORA_DIST="$1/dist-$ZELMORA_BUILD"; fi
+  ZELMORA_CROSS="$1/$ZELMORA_BUILD"
+  export ZELMORA_BUILD ZELMORA_DIST ZELMORA_CROSS
+}
