@@ -117,7 +117,10 @@ PARAM_PROPERTIES, PARAM_RECT, PARAM_NAV_WIDTH, PARAM_TB_FLAGS = 0x2, 0x10, 0x20,
 PROP_TRI_PANE, PROP_TAB_SEARCH = 0x20, 0x400
 # Hide/show of the contents, back, forward, home, print, options.
 BUTTONS = {'expand': 0x2, 'back': 0x4, 'forward': 0x8, 'home': 0x40, 'print': 0x2000, 'options': 0x1000}
-SCREEN = (1024, 768)
+# The smallest screen the program fits, less the task bar at its bottom: the help window,
+# frame and all, must fit there too.
+SCREEN = (800, 600)
+TASKBAR = 30
 
 
 def check_window(c, chm, options):
@@ -143,9 +146,9 @@ def check_window(c, chm, options):
                        (PARAM_NAV_WIDTH, 'contents width'), (PARAM_TB_FLAGS, 'buttons')):
         c.check(valid & flag, 'help window: the %s not defined (valid members 0x%x)' % (what, valid))
     left, top, right, bottom = struct.unpack_from('<4i', entry, WIN_RECT)
-    c.check(0 <= left and 0 <= top and right <= SCREEN[0] and bottom <= SCREEN[1] - 30,
-            'help window %d,%d-%d,%d does not fit a %dx%d screen with its taskbar'
-            % ((left, top, right, bottom) + SCREEN))
+    c.check(0 <= left and 0 <= top and right <= SCREEN[0] and bottom <= SCREEN[1] - TASKBAR,
+            'help window %d,%d-%d,%d does not fit a %dx%d screen above a %d px taskbar'
+            % ((left, top, right, bottom) + SCREEN + (TASKBAR,)))
     c.check(right - left >= 640 and bottom - top >= 480,
             'help window %dx%d is smaller than 640x480' % (right - left, bottom - top))
     nav = dword(WIN_NAV_WIDTH)

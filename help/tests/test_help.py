@@ -152,8 +152,20 @@ class CheckerCatches(Scratch):
 
     def test_collapsed_help_window(self):
         # The window a viewer opens with the contents pane a few pixels wide.
-        self.edit('zelmora.hhp', '0x42520,220,0x304E,[40,30,840,640]', '0x42520,0,0x304E,')
+        self.edit('zelmora.hhp', '0x42520,220,0x304E,[10,10,790,560]', '0x42520,0,0x304E,')
         self.rebuilt_check_fails('contents pane 0 px wide')
+
+    def test_help_window_beyond_a_small_screen(self):
+        # It must fit 800 x 600 less the taskbar, as the program does.
+        for rect in ('[40,30,840,640]',    # fits 1024 x 768 only
+                     '[0,0,800,600]',      # the whole screen, under the taskbar
+                     '[-8,10,792,560]'):   # its frame off the left edge
+            with self.subTest(rect=rect):
+                self.edit('zelmora.hhp', '[10,10,790,560]', rect)
+                try:
+                    self.rebuilt_check_fails('does not fit a 800x600 screen')
+                finally:
+                    self.edit('zelmora.hhp', rect, '[10,10,790,560]')
 
     def test_picture_missing_or_left_out(self):
         self.edit('zelmora.hhp', 'buttons.gif\n', '')

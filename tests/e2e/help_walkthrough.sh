@@ -10,7 +10,7 @@ help="$E2E_HERE/../../help"
 declare -A page
 while IFS='=' read -r name value; do page[$name]=$value; done \
   < <(python3 "$E2E_HERE/help_figures.py" "$help/general.htm" "$help/colours.htm")
-expect_that "the pages give their figures" '[ ${#page[@]} -ge 19 ]' "${#page[@]} found"
+expect_that "the pages give their figures" '[ ${#page[@]} -ge 22 ]' "${#page[@]} found"
 out="$ZELMORA_SESSION/walkthrough"
 mkdir -p "$out"
 
@@ -56,6 +56,13 @@ expect "start: grand total" "${page[start-grand]}" "$(total 304)"
 expect "example: the tracks it starts from" \
   "${page[ex-track1]} ${page[ex-track2]} ${page[ex-track3]}" "$(cell 1-3)"
 expect "example: track 4 is current" "104" "$(zelmora_read focus)"
+# The marks it starts from, as its table gives them, before step 2 gives one.
+declare -A paper=([белая]='#FFFFFF' [синяя]='#0000FF' [красная]='#FF0000')
+declare -A ink=([белая]='#000000' [синяя]='#FFFFFF' [красная]='#FFFFFF')
+for n in 1 2 3; do
+  mark=${page[ex-mark$n]:-?}
+  expect_cell_colours "example: track $n starts $mark" "$n" "${paper[$mark]:-no colour}" "${ink[$mark]:-no colour}"
+done
 # Steps 1 and 2: Up, Ctrl+B.
 zelmora_keys Up ctrl+b
 expect "example: Ctrl+B marked track 3" "103" "$(zelmora_read focus)"

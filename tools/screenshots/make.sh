@@ -5,7 +5,8 @@
 # crops it and adds the call-outs with ImageMagick. Writes
 #   help/window.gif       the whole window, its five areas numbered as in general.htm
 #   help/buttons.gif      the button panel at twice the size, its buttons numbered as in buttons.htm
-#   help/colour-menu.gif  the colour menu opened with a right click on track 2 (colours.htm)
+#   help/colour-menu.gif  the colour menu opened with a right click on track 2 (colours.htm),
+#                         without call-outs
 #   docs/screenshot.png   the window for the README
 # GIF, since the help viewer of the oldest systems shows GIF and JPEG reliably.
 #   tools/screenshots/make.sh [BUILD_DIR]
@@ -88,13 +89,14 @@ eval /usr/bin/convert "$work/buttons.png" "$callouts" "$work/buttons-callouts.pn
 to_gif "$work/buttons-callouts.png" "$top/help/buttons.gif"
 
 # The colour menu: a right click on the seconds of track 2 (cell 102 at 29,49), as in
-# step 3 of the colour example; the menu opens right of the cell's text.
+# step 3 of the colour example; the menu opens right of the cell's text. The screen as it
+# is, with nothing drawn over it: the menu itself shows which cell it belongs to, and a
+# frame the program never draws would only mislead.
 xdotool mousemove $((cx + 29 + 55)) $((cy + 49 + 11)) click 3
 sleep 1
 zelmora_screenshot "$work/menu-screen.png"
 xdotool mousemove 0 0 key Escape
-/usr/bin/convert "$work/menu-screen.png" -crop "300x120+$cx+$cy" +repage \
-  -fill none -stroke "$orange" -strokewidth 2 -draw "rectangle 28,48 97,70" "$work/menu.png"
+/usr/bin/convert "$work/menu-screen.png" -crop "300x120+$cx+$cy" +repage "$work/menu.png"
 to_gif "$work/menu.png" "$top/help/colour-menu.gif"
 
 # The README's window: the example, and 59:59 marked red in track 12, the same row of the
