@@ -161,6 +161,17 @@ static LRESULT LoseFocus(HWND cell, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+// The menu leaves in the queue the press that closed it beside the menu; that press was the
+// user's way of closing it, so it goes no further: not onto the reset or a colour button,
+// another cell, the menu bar or the caption.
+static void DropClosingPress()
+{
+    MSG press;
+    while (PeekMessageA(&press, nullptr, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK, PM_REMOVE) ||
+           PeekMessageA(&press, nullptr, WM_NCLBUTTONDOWN, WM_NCMBUTTONDBLCLK, PM_REMOVE))
+        continue;
+}
+
 static void OpenColourMenu(HWND cell)
 {
     // A choice marks the focused cell, so the menu's cell has to be the focused one.
@@ -170,7 +181,11 @@ static void OpenColourMenu(HWND cell)
     ClientToScreen(cell, &anchor);
     CheckMenuRadioItem(ColourMenu, IDM_COLOUR_WHITE, IDM_COLOUR_RED, IDM_COLOUR_WHITE + ReadCellColour(cell),
                        MF_BYCOMMAND);
-    TrackPopupMenuEx(ColourMenu, 0, anchor.x, anchor.y, MainWindow, nullptr);
+    UINT choice = TrackPopupMenuEx(ColourMenu, TPM_RETURNCMD, anchor.x, anchor.y, MainWindow, nullptr);
+    if (choice != 0)
+        PostMessageA(MainWindow, WM_COMMAND, choice, 0); // as the menu itself would
+    else
+        DropClosingPress();
 }
 
 LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
@@ -193,8 +208,12 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         if (IsOutOfSight())
             return 0;
         return EnterCharacter(cell, message, wParam, lParam);
-    case WM_LBUTTONDOWN: PressAt(cell, lParam); return 0;
-    case WM_LBUTTONDBLCLK: return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double click selects the digit under the pointer too: the
+        // one the first press selected, unless typing has moved on since.
+        PressAt(cell, lParam);
+        return 0;
     case WM_RBUTTONDOWN:
         SendMessageA(cell, WM_LBUTTONDOWN, wParam, lParam);
         SendMessageA(cell, WM_CONTEXTMENU, 0, 0);

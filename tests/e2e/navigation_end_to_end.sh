@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shipped zelmora.exe under real X input: the colour menu of a right click, the repeat of
-# a held arrow button, and the wheel, counted from outside with readtotals.exe.
+# a held arrow button, the wheel, a press that closes the colour menu, and a quick second
+# click, counted from outside with readtotals.exe.
 set -euo pipefail
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -130,6 +131,60 @@ expect "two notches back over the button panel" "115" "$(zelmora_read focus)"
 turn 160 128 3 4
 expect "three notches forward over track 15, focused at the first" "112" "$(zelmora_read focus)"
 expect "the wheel writes nothing" "$cells" "$(zelmora_read cells)"
+
+# A press beside the open colour menu only closes it, wherever it lands: on the reset button
+# (434+30,139), the blue button (434,237), another cell, the menu bar.
+xdotool key ctrl+BackSpace
+zelmora_keys 0 3 4 5 0 4 3 0 1 0 0 0
+sheet="03:45 04:30 10:00"
+expect "tracks 1-3 typed" "$sheet 104" "$(zelmora_read cells | cut -d' ' -f1-3) $(zelmora_read focus)"
+shot before-closing-press
+close_menu_with() {  # what, X, Y: right-click track 3, then a left press at X Y
+  pointer 89 83
+  sleep 0.3
+  xdotool click 3
+  sleep 0.7
+  pointer "$2" "$3"
+  sleep 0.2
+  xdotool click 1
+  sleep 0.7
+  expect "$1: the sheet, the marks and the focus stay" "$sheet 0018:15 0000:00 0000:00 103" \
+    "$(zelmora_read cells | cut -d' ' -f1-3) $(zelmora_read totals | cut -d' ' -f1-3) $(zelmora_read focus)"
+}
+close_menu_with "a press on the reset button" 474 149
+shot after-closing-press
+expect "the menu has gone" "0" "$(differing before-closing-press after-closing-press 102 28 100 50)"
+close_menu_with "a press on the blue button" 444 247
+close_menu_with "a press on track 12" 160 60
+close_menu_with "a press on the menu bar" 20 -10
+xdotool key Escape
+expect "track 3 keeps the digit its right click selected" "103 4 5" "$(zelmora_read focus) $(zelmora_read selection)"
+zelmora_keys 7
+expect "and the next digit goes there" "10:07" "$(zelmora_read cells | cut -d' ' -f3)"
+
+# A quick second click on the digit typing has just left: the digits after it go there, not
+# into the cell typing moved on to. The clicks are on the tens of minutes of track 5.
+xdotool key ctrl+BackSpace
+sleep 0.7
+pointer 45 129
+sleep 0.7
+started=$(date +%s%N)
+xdotool click 1 key --delay 15 0 3 4 5 click 1
+elapsed=$((($(date +%s%N) - started) / 1000000))
+expect_that "the two clicks came within the double-click time" '[ "$elapsed" -lt 450 ]' "$elapsed ms"
+zelmora_keys 0 4 0 0
+expect "track 5 corrected, track 6 untouched" "04:00 00:00 106" \
+  "$(zelmora_read cells | cut -d' ' -f5-6) $(zelmora_read focus)"
+# A double click with nothing between its presses keeps the digit the first one selected:
+# the units of seconds of track 7.
+sleep 0.7
+pointer 89 175
+sleep 0.3
+xdotool click --repeat 2 --delay 80 1
+sleep 0.3
+expect "a plain double click selects the digit under it" "107 4 5" "$(zelmora_read focus) $(zelmora_read selection)"
+zelmora_keys 9
+expect "and the next digit goes there" "00:09" "$(zelmora_read cells | cut -d' ' -f7)"
 
 expect_status "exit code" 0 zelmora_close
 echo "screenshots: $out"

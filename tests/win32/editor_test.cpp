@@ -168,10 +168,27 @@ TEST_F(EditorTest, APressPicksTheDigitUnderThePointer)
         EXPECT_EQ(FocusedId(), 125);
         EXPECT_EQ(SelectedDigit(125), press.digit) << "x = " << press.x;
     }
-    // The second press of a double click leaves the first one's choice.
-    SendMessageA(Control(125), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 8));
-    SendMessageA(Control(125), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 8));
-    EXPECT_EQ(SelectedDigit(125), 3);
+}
+
+// The second press of a double click is a press: typed digits that moved the selection on
+// between the two presses do not keep the next ones from the digit under the pointer.
+TEST_F(EditorTest, TheSecondPressOfADoubleClickSelectsTheDigitUnderIt)
+{
+    SendMessageA(Control(105), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 8));
+    for (char c : std::string("0345"))
+        SendMessageA(GetFocus(), WM_CHAR, c, 0);
+    ASSERT_EQ(FocusedId(), 106);
+    SendMessageA(Control(105), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 8));
+    EXPECT_EQ(FocusedId(), 105);
+    EXPECT_EQ(SelectedDigit(105), 0);
+    for (char c : std::string("0400"))
+        SendMessageA(GetFocus(), WM_CHAR, c, 0);
+    EXPECT_EQ(Text(105) + " " + Text(106), "04:00 00:00");
+    // With nothing between the presses, the second keeps what the first selected.
+    SendMessageA(Control(107), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 8));
+    SendMessageA(Control(107), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 8));
+    EXPECT_EQ(SelectedDigit(107), 3);
+    EXPECT_EQ(Text(107), "00:00");
 }
 
 TEST_F(EditorTest, TheFigureFontIsMeasuredAsItDraws)
