@@ -100,6 +100,16 @@ sleep 0.5
 zelmora_keys Down Down Down Return
 sleep 0.3
 expect "the context-menu key, Красный: track 1 red" "0000:00 ${page[ex-track1]}" "$(total 302) $(total 303 | sed 's/^00//')"
+# A click beside the colour menu closes it without changes, as the colour page says: here on
+# the reset button (client 474, 149), which would clear the sheet if the click went on.
+promise="$(tr -s '[:space:]' ' ' <"$help/colours.htm" | grep -o 'щелчок мимо меню закрывает его без изменений' || true)"
+expect_that "the colour page says so" '[ -n "$promise" ]'
+before="$(zelmora_read cells) $(zelmora_read totals)"
+click_track 3 2 55
+xdotool mousemove $((ox + 474)) $((oy + 149)) click 1
+sleep 0.5
+expect "a click beside the menu changes nothing" "$before 102" \
+  "$(zelmora_read cells) $(zelmora_read totals) $(zelmora_read focus)"
 # The wheel away from you goes up to the previous cell, towards you down to the next.
 click_track 1 5 14
 xdotool click 4
