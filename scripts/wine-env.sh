@@ -9,7 +9,8 @@
 #                            in PREFIX: the loader of that build first on PATH as "wine",
 #                            the prefix's architecture, a Russian locale (code page 1251),
 #                            no debug output, no offers to download Wine's .NET and HTML
-#                            engines, no desktop menu entries.
+#                            engines, no desktop menu entries. ZELMORA_WINELOADER names
+#                            another loader (a Wine of your own build) for both.
 ZELMORA_SCRIPTS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 zelmora_decide_machine() {
@@ -41,8 +42,8 @@ zelmora_decide_machine() {
 
 zelmora_wine_env() {
   case "$1" in
-  win32) export WINELOADER=/usr/lib/wine/wine ;;
-  win64) export WINELOADER=/usr/lib/wine/wine64 ;;
+  win32) export WINELOADER="${ZELMORA_WINELOADER:-/usr/lib/wine/wine}" ;;
+  win64) export WINELOADER="${ZELMORA_WINELOADER:-/usr/lib/wine/wine64}" ;;
   *)
     echo "unknown build '$1' (win32 or win64)" >&2
     return 2

@@ -17,6 +17,7 @@ add_test(NAME pictures COMMAND /usr/bin/python3 "${CMAKE_SOURCE_DIR}/tools/picge
 add_test(NAME help_file COMMAND /usr/bin/python3 "${CMAKE_SOURCE_DIR}/help/check_help.py"
   "${ZELMORA_DIST_win32}/help/zelmora.chm")
 add_test(NAME help_tools COMMAND /usr/bin/python3 "${CMAKE_SOURCE_DIR}/help/tests/test_help.py")
+add_test(NAME session_start COMMAND bash "${CMAKE_SOURCE_DIR}/tests/tools/session_start_test.sh")
 add_test(NAME bench_tools COMMAND /usr/bin/python3 "${CMAKE_SOURCE_DIR}/tests/tools/test_server_requests.py")
 # The program's includes point only down its layers (README, "How the code is laid out").
 add_test(NAME layers COMMAND /usr/bin/python3 "${CMAKE_SOURCE_DIR}/tools/check_layers.py" "${CMAKE_SOURCE_DIR}")
