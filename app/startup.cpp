@@ -5,8 +5,8 @@
 #include "../window/palette.h"
 #include "../window/placement.h"
 #include "../window/window.h"
-#include "program.h"
-#include "resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 
 #include <commctrl.h>
 

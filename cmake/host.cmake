@@ -68,13 +68,13 @@ foreach(ZELMORA_BUILD win32 win64)
   set(ZELMORA_CROSS_DIR "${CMAKE_BINARY_DIR}/${ZELMORA_BUILD}")
   set(ZELMORA_DIST_DIR "${ZELMORA_DIST_${ZELMORA_BUILD}}")
   set(ZELMORA_SESSION "${CMAKE_BINARY_DIR}/wine-session-${ZELMORA_BUILD}")
-  set(WINE_RUN "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh" "${ZELMORA_SESSION}")
+  set(WINE_RUN "${CMAKE_SOURCE_DIR}/scripts/lib/wine-run.sh" "${ZELMORA_SESSION}")
   add_test(NAME ${ZELMORA_BUILD}/wine_session_start
-    COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" start "${ZELMORA_SESSION}"
+    COMMAND "${CMAKE_SOURCE_DIR}/scripts/lib/wine-session.sh" start "${ZELMORA_SESSION}"
             "${CMAKE_BINARY_DIR}/wineprefix-${ZELMORA_BUILD}" ${ZELMORA_BUILD}
-            "${ZELMORA_CROSS_DIR}/tests/win32/keeper.exe")
+            "${ZELMORA_CROSS_DIR}/programs/keeper.exe")
   add_test(NAME ${ZELMORA_BUILD}/wine_session_stop
-    COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-session.sh" stop "${ZELMORA_SESSION}")
+    COMMAND "${CMAKE_SOURCE_DIR}/scripts/lib/wine-session.sh" stop "${ZELMORA_SESSION}")
   set_tests_properties(${ZELMORA_BUILD}/wine_session_start PROPERTIES FIXTURES_SETUP wine_${ZELMORA_BUILD})
   set_tests_properties(${ZELMORA_BUILD}/wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_${ZELMORA_BUILD})
   include(${CMAKE_SOURCE_DIR}/tests/wine-tests.cmake)

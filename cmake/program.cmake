@@ -56,7 +56,7 @@ target_link_libraries(zelmora_core PUBLIC comctl32 gdi32 user32 kernel32)
 # Resources are linked into every executable that needs them: the linker drops them from libraries.
 set(ZELMORA_RESOURCES ${CMAKE_SOURCE_DIR}/app/zelmora.rc)
 set_source_files_properties(${ZELMORA_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/zelmora-amd64.manifest;${CMAKE_SOURCE_DIR}/app/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/zelmora-amd64.manifest;${CMAKE_SOURCE_DIR}/base/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
 
 # A program linked without the C runtime: app/runtime.cpp gives it its entry point and the
 # little of a runtime it uses, the static libgcc the 64-bit division and the stack probe, so
@@ -80,7 +80,7 @@ set_target_properties(zelmora PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY_RELEASE "${ZELMORA_DIST_DIR}/bin"
   RUNTIME_OUTPUT_DIRECTORY_DEBUG "${ZELMORA_DIST_DIR}/bin")
 
-if(EXISTS "${CMAKE_SOURCE_DIR}/help/build-help.sh" AND CMAKE_HOST_UNIX)
+if(CMAKE_HOST_UNIX)
   include(cmake/help.cmake)
 endif()
 
@@ -90,7 +90,21 @@ if(EXISTS "${ZELMORA_GTEST_SOURCE}/CMakeLists.txt")
 else()
   set(ZELMORA_TESTS_DEFAULT OFF)
 endif()
-option(ZELMORA_WINDOWS_TESTS "Build the tests that drive the real window" ${ZELMORA_TESTS_DEFAULT})
+option(ZELMORA_WINDOWS_TESTS "Build the tests that drive the real window, the probes and the benchmarks" ${ZELMORA_TESTS_DEFAULT})
 if(ZELMORA_WINDOWS_TESTS)
+  # Every test program, probe and benchmark of this build in one folder, beside none of the
+  # program's own files.
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/programs")
+  set(ZELMORA_TEST_OPTIONS -Wall -Wextra ${ZELMORA_CHARSET})
+  # Linked statically, so that they need no DLL beside them under Wine.
+  set(ZELMORA_TEST_LINK -static -static-libgcc -static-libstdc++)
+  # A program that watches or drives zelmora.exe from outside: NAME SOURCES...
+  function(zelmora_probe name)
+    add_executable(${name} ${ARGN})
+    target_compile_options(${name} PRIVATE ${ZELMORA_TEST_OPTIONS})
+    target_compile_definitions(${name} PRIVATE ${ZELMORA_DEFINITIONS})
+    target_link_options(${name} PRIVATE ${ZELMORA_TEST_LINK})
+  endfunction()
   add_subdirectory(tests/win32)
+  add_subdirectory(tools)
 endif()

@@ -1,8 +1,8 @@
 // The About dialog: everything in it comes from its template.
 #include "info.h"
 
-#include "../app/resource.h"
-#include "../help/context.h"
+#include "../base/resource.h"
+#include "../base/context.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {

@@ -1,7 +1,7 @@
 // Opens the help file, through the HTML Help engine or the stand-alone viewer.
 #include "info.h"
 
-#include "../app/program.h"
+#include "../base/program.h"
 #include "help_path.h"
 
 #include <htmlhelp.h>

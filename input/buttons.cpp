@@ -2,8 +2,8 @@
 // the four moves while an arrow button is held.
 #include "input.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 #include "../sheet/sheet.h"
 
 WNDPROC StandardStaticProc;

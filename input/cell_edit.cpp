@@ -1,8 +1,8 @@
 // The cell editor: turns an EDIT control into a five-character "mm:ss" overwrite field.
 #include "input.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 #include "../sheet/duration.h"
 #include "../sheet/sheet.h"
 #include "cell_keys.h"

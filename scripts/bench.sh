@@ -17,14 +17,14 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(mkdir -p "${1:-$top/build}" && cd "${1:-$top/build}" && pwd)"
 runs="${2:-31}"
 "$top/scripts/build.sh" "$build" >/dev/null
-# shellcheck source=wine-env.sh
-. "$top/scripts/wine-env.sh"
+# shellcheck source=lib/wine-env.sh
+. "$top/scripts/lib/wine-env.sh"
 zelmora_runnable_build "$build"
 echo "$ZELMORA_MACHINE"
 echo "== figures of the $ZELMORA_BUILD build ($([ "$ZELMORA_BUILD" = win32 ] && echo "the shipped 32-bit program" || echo "64-bit, under 64-bit Wine"))"
 
 exe="$ZELMORA_DIST/bin/zelmora.exe"
-programs="$ZELMORA_CROSS/tests/win32"
+programs="$ZELMORA_CROSS/programs"
 echo "== size"
 for built in win32 win64; do
   shipped="$build/dist/bin/zelmora.exe" objdump=i686-w64-mingw32-objdump
@@ -37,8 +37,8 @@ done
 # A prefix of its own, so that a test run on the same build is not disturbed.
 session="$build/bench-session"
 prefix="$build/bench-prefix-$ZELMORA_BUILD"
-"$top/scripts/wine-session.sh" start "$session" "$prefix" "$ZELMORA_BUILD" >/dev/null
-trap '"$top/scripts/wine-session.sh" stop "$session" >/dev/null' EXIT
+"$top/scripts/lib/wine-session.sh" start "$session" "$prefix" "$ZELMORA_BUILD" >/dev/null
+trap '"$top/scripts/lib/wine-session.sh" stop "$session" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$session/env"
 windows() { echo "Z:${1//\//\\}"; }
@@ -54,17 +54,17 @@ for _ in 1 2 3 4 5; do
   timeout 120 wine "$(windows "$programs/stepbench.exe")" </dev/null | tr -d '\r'
 done
 echo "== wineserver requests of the start-up steps, $ZELMORA_BUILD (stepbench.exe against bench_literal.exe and bench_skeleton.exe once)"
-"$top/scripts/wine-session.sh" stop "$session" >/dev/null
+"$top/scripts/lib/wine-session.sh" stop "$session" >/dev/null
 # Each traced program runs first in a session of its own: the server only traces for a
 # client that asks for it before others have come and gone. It writes the trace when it ends.
 trace_requests() {  # LABEL PROGRAM [ARGUMENT]: the program's server trace, in build/requests-LABEL.log
   local label="$1" program="$2"
   shift 2
-  "$top/scripts/wine-session.sh" start "$session" "$prefix" "$ZELMORA_BUILD" >/dev/null
+  "$top/scripts/lib/wine-session.sh" start "$session" "$prefix" "$ZELMORA_BUILD" >/dev/null
   # (Its own error output must not be /dev/null: Wine then asks the server for no trace.)
   WINEDEBUG=+server timeout 120 wine "$(windows "$programs/$program")" "$@" </dev/null >/dev/null \
     2>"$build/requests-$label.stderr" || true
-  "$top/scripts/wine-session.sh" stop "$session" >/dev/null
+  "$top/scripts/lib/wine-session.sh" stop "$session" >/dev/null
   cp "$session/start.log" "$build/requests-$label.log"
 }
 trace_requests zelmora stepbench.exe

@@ -4,15 +4,15 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build"
-# shellcheck source=wine-env.sh
-. "$top/scripts/wine-env.sh"
+# shellcheck source=lib/wine-env.sh
+. "$top/scripts/lib/wine-env.sh"
 zelmora_runnable_build "$build"
 echo "$ZELMORA_MACHINE"
 session="$build/random-session"
-"$top/scripts/wine-session.sh" start "$session" "$build/wineprefix-random-$ZELMORA_BUILD" "$ZELMORA_BUILD" \
-  "$ZELMORA_CROSS/tests/win32/keeper.exe" >/dev/null
-trap '"$top/scripts/wine-session.sh" stop "$session" >/dev/null' EXIT
+"$top/scripts/lib/wine-session.sh" start "$session" "$build/wineprefix-random-$ZELMORA_BUILD" "$ZELMORA_BUILD" \
+  "$ZELMORA_CROSS/programs/keeper.exe" >/dev/null
+trap '"$top/scripts/lib/wine-session.sh" stop "$session" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$session/env"
 ZELMORA_EVENTS="${1:-100000}" ZELMORA_SEED="${2:-20261208}" \
-  wine "$ZELMORA_CROSS/tests/win32/robustness_tests.exe" --gtest_filter='*Random*' </dev/null
+  wine "$ZELMORA_CROSS/programs/robustness_tests.exe" --gtest_filter='*Random*' </dev/null

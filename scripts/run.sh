@@ -8,8 +8,8 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build"
 "$top/scripts/build.sh" "$build" >/dev/null
-# shellcheck source=wine-env.sh
-. "$top/scripts/wine-env.sh"
+# shellcheck source=lib/wine-env.sh
+. "$top/scripts/lib/wine-env.sh"
 zelmora_runnable_build "$build"
 if [ "$ZELMORA_BUILD" = win64 ]; then
   echo "This machine runs no 32-bit programs (kernel without IA-32 emulation): running the 64-bit build, $ZELMORA_DIST/bin/zelmora.exe."
@@ -21,8 +21,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$ZELMORA_DIST/bin/zelmora.exe"
 fi
 
-# shellcheck source=virtual-session.sh
-. "$top/scripts/virtual-session.sh" "$build/demo-session" wineprefix-demo "$build"
+# shellcheck source=lib/virtual-session.sh
+. "$top/scripts/lib/virtual-session.sh" "$build/demo-session" wineprefix-demo "$build"
 
 echo "No display: running Zelmora on a virtual one ($DISPLAY)."
 zelmora_start

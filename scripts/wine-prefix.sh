@@ -13,8 +13,8 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 prefix="$1"
 mode="${2:-desktop}"
-# shellcheck source=wine-env.sh
-. "$here/wine-env.sh"
+# shellcheck source=lib/wine-env.sh
+. "$here/lib/wine-env.sh"
 if [ -n "${3:-}" ]; then
   build="$3"
 else

@@ -2,8 +2,8 @@
 // and the one way a digit of a cell is selected.
 #include "sheet.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 
 bool IsCell(HWND window)
 {

@@ -1,8 +1,8 @@
 // Commands that change marks and cells other than by typing.
 #include "sheet.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 #include "duration.h"
 
 #include <cstring>

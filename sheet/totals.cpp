@@ -1,7 +1,7 @@
 // The totals: a full pass over the sheet after every change.
 #include "sheet.h"
 
-#include "../app/resource.h"
+#include "../base/resource.h"
 #include "duration.h"
 
 #include <cstring>

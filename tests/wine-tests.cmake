@@ -2,9 +2,9 @@
 # (cmake/host.cmake sets ZELMORA_BUILD, its cross-build folder and its session): the ctest
 # name of each is BUILD/NAME.
 
-# The test programs: ctest BUILD/NAME runs tests/win32/NAME_tests.exe of that build.
+# The test programs: ctest BUILD/NAME runs NAME_tests.exe of that build (tests/win32/programs.cmake).
 function(zelmora_test_program name)
-  zelmora_wine_test(${name} ${WINE_RUN} "${ZELMORA_CROSS_DIR}/tests/win32/${name}_tests.exe")
+  zelmora_wine_test(${name} ${WINE_RUN} "${ZELMORA_CROSS_DIR}/programs/${name}_tests.exe")
 endfunction()
 include(${CMAKE_SOURCE_DIR}/tests/win32/programs.cmake)
 
@@ -30,4 +30,4 @@ endif()
 
 # The keystroke's allocations and heap growth on the real window (counts only: the timings
 # are scripts/bench.sh's).
-zelmora_wine_test(keystroke_allocations ${WINE_RUN} "${ZELMORA_CROSS_DIR}/tests/win32/keybench.exe" --check)
+zelmora_wine_test(keystroke_allocations ${WINE_RUN} "${ZELMORA_CROSS_DIR}/programs/keybench.exe" --check)

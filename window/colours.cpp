@@ -2,7 +2,7 @@
 // solid brushes they paint with.
 #include "window.h"
 
-#include "../app/resource.h"
+#include "../base/resource.h"
 #include "../sheet/sheet.h"
 #include "palette.h"
 

@@ -3,8 +3,8 @@
 // replaced (the system frees the last ones with the process).
 #include "window.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 #include "../input/input.h"
 
 HBITMAP MenuTexture, MenuTextureInverse;

@@ -2,8 +2,8 @@
 // drawing objects they are made with.
 #include "window.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
+#include "../base/program.h"
+#include "../base/resource.h"
 #include "../input/input.h"
 #include "../sheet/duration.h"
 #include "../sheet/sheet.h"

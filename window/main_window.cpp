@@ -1,9 +1,9 @@
 // The main window's procedure: commands, the fixed client size, focus and the end.
 #include "window.h"
 
-#include "../app/program.h"
-#include "../app/resource.h"
-#include "../help/context.h"
+#include "../base/program.h"
+#include "../base/resource.h"
+#include "../base/context.h"
 #include "../info/info.h"
 #include "../input/input.h"
 #include "../sheet/sheet.h"

@@ -2,7 +2,7 @@
 // colour menu's own check pointer.
 #include "window.h"
 
-#include "../app/resource.h"
+#include "../base/resource.h"
 #include "../input/input.h"
 #include "menu_brush_choice.h"
 

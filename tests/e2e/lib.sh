@@ -2,17 +2,17 @@
 #   . "$(dirname "$0")/lib.sh"
 # It enters the test run's Wine session (ZELMORA_SESSION, ZELMORA_DIST, ZELMORA_CROSS and ZELMORA_BUILD are
 # set by ctest), points ZELMORA_EXE at the shipped program unless the script chose another,
-# and brings in the zelmora_* commands of scripts/zelmora-x.sh. The checks count failures;
+# and brings in the zelmora_* commands of scripts/lib/zelmora-x.sh. The checks count failures;
 # a script ends with "finish", which fails when any check did.
 
 E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck disable=SC1091
 . "$ZELMORA_SESSION/env"
-ZELMORA_PROBES="$ZELMORA_CROSS/tests/win32"
+ZELMORA_PROBES="$ZELMORA_CROSS/programs"
 export ZELMORA_EXE="${ZELMORA_EXE:-$ZELMORA_DIST/bin/zelmora.exe}"
 export ZELMORA_PROBE="$ZELMORA_PROBES/readtotals.exe"
-# shellcheck source=../../scripts/zelmora-x.sh
-. "$E2E_HERE/../../scripts/zelmora-x.sh"
+# shellcheck source=../../scripts/lib/zelmora-x.sh
+. "$E2E_HERE/../../scripts/lib/zelmora-x.sh"
 
 failures=0
 

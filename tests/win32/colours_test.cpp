@@ -2,7 +2,7 @@
 #include "main_window_fixture.h"
 #include "pixels.h"
 
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "../../sheet/sheet.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "info_watch.h"
 #include "main_window_fixture.h"
 
-#include "../../help/context.h"
+#include "../../base/context.h"
 
 #include "../../app/app.h"
 #include "../../info/info.h"

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "../../app/program.h"
-#include "../../app/resource.h"
+#include "../../base/program.h"
+#include "../../base/resource.h"
 #include "../../input/input.h"
 #include "../../window/window.h"
 

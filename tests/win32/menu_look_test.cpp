@@ -3,7 +3,7 @@
 #include "pixels.h"
 
 #include "../../app/app.h"
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "../../window/window.h"
 
 #include <vector>

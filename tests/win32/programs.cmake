@@ -1,8 +1,8 @@
 # The test programs that drive the program's real windows under Wine, one call each:
 #   zelmora_test_program(NAME SOURCES ... [OPTIONS ...] [DEFINITIONS ...] [LIBRARIES ...] [DEPENDS ...])
-# makes tests/win32/NAME_tests.exe (in the cross build, tests/win32/CMakeLists.txt) and the
-# ctest test NAME that runs it under Wine (in the host build, cmake/host.cmake). Sources are
-# relative to tests/.
+# makes programs/NAME_tests.exe of each cross build (tests/win32/CMakeLists.txt) and the
+# ctest test BUILD/NAME that runs it under Wine (in the host build, tests/wine-tests.cmake).
+# Sources are relative to tests/.
 set(ZELMORA_DIST_ON_WINE "${ZELMORA_DIST_DIR}")
 if(CMAKE_HOST_UNIX)
   set(ZELMORA_DIST_ON_WINE "Z:${ZELMORA_DIST_DIR}") # a Unix path is reached through Wine's drive Z:

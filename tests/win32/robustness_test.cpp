@@ -4,7 +4,7 @@
 #include "main_window_fixture.h"
 #include "seeded_random.h"
 
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "../../window/window.h"
 
 #include <cstdint>

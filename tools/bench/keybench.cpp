@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "../../app/app.h"
-#include "../../app/program.h"
+#include "../../base/program.h"
 #include "../../input/input.h"
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "../../sheet/duration.h"
 #include "../../sheet/sheet.h"
 #include "../../window/window.h"

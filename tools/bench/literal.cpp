@@ -7,7 +7,7 @@
 //   bench_literal.exe [once]   ("once" stops at the first empty queue and marks its steps)
 #include "floor.h"
 
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "../../window/menu_brush_choice.h"
 
 #include <commctrl.h>

@@ -3,7 +3,7 @@
 // regions, subclassing or tooltips).
 #include "floor.h"
 
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 
 static const POINT ButtonPlaces[9] = {
     {404, 142}, {464, 142}, {434, 173}, {404, 188}, {464, 188},

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "../../app/app.h"
-#include "../../app/program.h"
+#include "../../base/program.h"
 #include "floor.h"
 
 // Tenths of a millisecond between two counter readings.

@@ -9,7 +9,7 @@
 // it from outside the program.
 #include <windows.h>
 
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -17,8 +17,8 @@ font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 [ -f "$font" ] || { echo "$font missing (package fonts-dejavu-core)" >&2; exit 1; }
 
 session="$build/pictures-session"
-# shellcheck source=../../scripts/virtual-session.sh
-. "$top/scripts/virtual-session.sh" "$session" wineprefix-pictures "$build"
+# shellcheck source=../../scripts/lib/virtual-session.sh
+. "$top/scripts/lib/virtual-session.sh" "$session" wineprefix-pictures "$build"
 work="$session/pictures"
 rm -rf "$work"
 mkdir -p "$work"

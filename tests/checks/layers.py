@@ -1,27 +1,23 @@
 #!/usr/bin/env python3
-"""Checks that the program's includes point only down its layers.
+"""Checks that the program's includes point only down its layers, which are its folders.
 
-    python3 tools/check_layers.py [SOURCE_DIR]
+    python3 tests/checks/layers.py [SOURCE_DIR]
 
 From the top: the entry point (app/), the main window (window/), the cell editor and
 buttons (input/) beside the information (info/), the sheet model (sheet/), and beneath all
-the shared identifiers and handles (app/resource.h, app/program.h, help/context.h). A file
-may include files of its own folder and of the layers below it, never one above, and input/
-and info/ do not include each other. Prints every include that breaks this; exit status 1
-when there is one.
+the identifiers and handles every layer shares (base/). A file may include files of its own
+folder and of the folders below it, never one above, and input/ and info/ do not include
+each other. Prints every include that breaks this; exit status 1 when there is one.
 """
 import os
 import re
 import sys
 
-SHARED = {'app/resource.h', 'app/program.h', 'help/context.h'}
-FOLDERS = {'app': 5, 'window': 4, 'input': 3, 'info': 3, 'sheet': 2}
+FOLDERS = {'app': 5, 'window': 4, 'input': 3, 'info': 3, 'sheet': 2, 'base': 1}
 
 
 def layer(path):
-    """(rank, group) of a file of the program, or None for a file that is not part of it."""
-    if path in SHARED:
-        return 1, 'shared'
+    """(rank, folder) of a file of the program, or None for a file that is not part of it."""
     folder = path.split('/')[0]
     return (FOLDERS[folder], folder) if folder in FOLDERS else None
 
@@ -49,7 +45,7 @@ def breaches(top):
 
 
 def main(argv):
-    top = argv[1] if len(argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), '..')
+    top = argv[1] if len(argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
     found = breaches(top)
     for line in found:
         print('FAIL ' + line)

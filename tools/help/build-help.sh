@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Compiles the Zelmora 2.0 help into OUTPUT_DIR/zelmora.chm.
 #
-#   help/build-help.sh OUTPUT_DIR
+#   tools/help/build-help.sh OUTPUT_DIR [PAGES_DIR [CONTEXT_H]]
 #
-# Sources in help/ are kept in UTF-8 (readable diffs, a browser shows them
+# The pages, pictures and project come from PAGES_DIR (help/), the topic numbers the
+# program asks for from CONTEXT_H (base/context.h), which the project includes.
+# Sources are kept in UTF-8 (readable diffs, a browser shows them
 # as they are); the pictures (*.gif, made by tools/screenshots/make.sh) are
 # copied unchanged. The viewer wants the classic Russian ANSI code page, so the
 # script copies every source into a temporary directory, converts it to
@@ -21,12 +23,14 @@
 # output is missing or not an ITSF file.
 set -euo pipefail
 
-if [ $# -ne 1 ] || [ -z "$1" ]; then
-  echo "usage: $0 OUTPUT_DIR" >&2
+if [ $# -lt 1 ] || [ $# -gt 3 ] || [ -z "$1" ]; then
+  echo "usage: $0 OUTPUT_DIR [PAGES_DIR [CONTEXT_H]]" >&2
   exit 2
 fi
 
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+here=$(cd "${2:-$tools/../../help}" && pwd)
+context="${3:-$tools/../../base/context.h}"
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
 CHMCMD=${CHMCMD:-chmcmd}
@@ -38,7 +42,7 @@ trap 'rm -rf "$work"' EXIT
 work=$(cd "$work" && pwd -P)   # chmcmd records the physical path
 
 shopt -s nullglob
-sources=("$here"/*.htm "$here"/*.css "$here"/*.hhc "$here"/*.hhk "$here"/*.hhp "$here"/*.h)
+sources=("$here"/*.htm "$here"/*.css "$here"/*.hhc "$here"/*.hhk "$here"/*.hhp "$context")
 [ -f "$here/zelmora.hhp" ] || { echo "build-help: $here/zelmora.hhp missing" >&2; exit 1; }
 
 # Pictures go in as they are.
@@ -73,7 +77,7 @@ fi
 
 # chmcmd stores the context-map topics as absolute paths of this machine;
 # make them relative (see chmtool.py).
-if ! "$PYTHON" "$here/chmtool.py" fix-context "$chm" "$work" > "$work/fix.log" 2>&1; then
+if ! "$PYTHON" "$tools/chmtool.py" fix-context "$chm" "$work" > "$work/fix.log" 2>&1; then
   echo "build-help: repairing the context map failed:" >&2
   cat "$work/fix.log" >&2
   exit 1

@@ -13,7 +13,7 @@ session="$2"
 
 start_quietly() {
   local prefix="$1" build="$2" keeper="${3:-}" display="${ZELMORA_DISPLAY:-}"
-  "$here/wine-prefix.sh" "$prefix" desktop "$build"
+  "$here/../wine-prefix.sh" "$prefix" desktop "$build"
   # shellcheck source=wine-env.sh
   . "$here/wine-env.sh"
   zelmora_wine_env "$build" "$prefix"

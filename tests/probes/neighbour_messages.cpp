@@ -1,5 +1,5 @@
 // What the hostile neighbour sends: which message numbers, with which parameters and texts.
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "neighbour_messages.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 #ifndef ZELMORA_NEIGHBOUR_MESSAGES_H
 #define ZELMORA_NEIGHBOUR_MESSAGES_H
 
-#include "../../tests/win32/seeded_random.h"
+#include "../win32/seeded_random.h"
 
 #include <windows.h>
 

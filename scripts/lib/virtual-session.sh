@@ -9,7 +9,7 @@ virtual_session_scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=wine-env.sh
 . "$virtual_session_scripts/wine-env.sh"
 zelmora_runnable_build "$3"
-export ZELMORA_EXE="$ZELMORA_DIST/bin/zelmora.exe" ZELMORA_PROBE="$ZELMORA_CROSS/tests/win32/readtotals.exe"
+export ZELMORA_EXE="$ZELMORA_DIST/bin/zelmora.exe" ZELMORA_PROBE="$ZELMORA_CROSS/programs/readtotals.exe"
 [ -f "$ZELMORA_EXE" ] && [ -f "$ZELMORA_PROBE" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 "$virtual_session_scripts/wine-session.sh" start "$1" "$3/$2-$ZELMORA_BUILD" "$ZELMORA_BUILD" >/dev/null
 # shellcheck disable=SC2064

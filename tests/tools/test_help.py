@@ -2,10 +2,10 @@
 """Tests for the help build (build-help.sh), its context-map repair
 (chmtool.py) and the checker (check_help.py).
 
-    /usr/bin/python3 help/tests/test_help.py
+    /usr/bin/python3 tests/tools/test_help.py
 
-Each case works on a scratch copy of help/, so the real sources are never
-touched. Needs chmcmd (fp-utils), iconv and python3-chm.
+Each case works on a scratch copy of help/ (with the topic numbers of
+base/context.h beside the pages), so the real sources are never touched. Needs chmcmd (fp-utils), iconv and python3-chm.
 """
 import os
 import shutil
@@ -15,8 +15,10 @@ import sys
 import tempfile
 import unittest
 
-HELP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, HELP)
+TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir)
+HELP = os.path.join(TOP, 'help')
+TOOLS = os.path.join(TOP, 'tools', 'help')
+sys.path.insert(0, TOOLS)
 import chmtool  # noqa: E402
 
 
@@ -31,7 +33,8 @@ class Scratch(unittest.TestCase):
     def setUp(self):
         self.tmp = tempfile.mkdtemp(prefix='zelmora-help-test.')
         self.src = os.path.join(self.tmp, 'help')
-        shutil.copytree(HELP, self.src, ignore=shutil.ignore_patterns('tests', '__pycache__'))
+        shutil.copytree(HELP, self.src, ignore=shutil.ignore_patterns('__pycache__'))
+        shutil.copy(os.path.join(TOP, 'base', 'context.h'), self.src)
         self.out = os.path.join(self.tmp, 'out')
 
     def tearDown(self):
@@ -46,12 +49,13 @@ class Scratch(unittest.TestCase):
             f.write(text.replace(old, new, 1))
 
     def build(self, cwd=None, out=None):
-        return run(['bash', os.path.join(self.src, 'build-help.sh'), out or self.out],
-                   cwd=cwd or self.tmp)
+        return run(['bash', os.path.join(TOOLS, 'build-help.sh'), out or self.out, self.src,
+                    os.path.join(self.src, 'context.h')], cwd=cwd or self.tmp)
 
     def check(self, chm=None):
-        return run([sys.executable, os.path.join(self.src, 'check_help.py'),
-                    chm or os.path.join(self.out, 'zelmora.chm'), '--src', self.src])
+        return run([sys.executable, os.path.join(TOOLS, 'check_help.py'),
+                    chm or os.path.join(self.out, 'zelmora.chm'), '--src', self.src,
+                    '--context', os.path.join(self.src, 'context.h')])
 
 
 class BuildAndCheck(Scratch):
@@ -70,7 +74,7 @@ class BuildAndCheck(Scratch):
         self.assertRegex(r.stdout.strip().splitlines()[-1], r'^\d+ passed, 0 failed$')
 
     def test_usage_error_without_output_dir(self):
-        r = run(['bash', os.path.join(self.src, 'build-help.sh')])
+        r = run(['bash', os.path.join(TOOLS, 'build-help.sh')])
         self.assertNotEqual(r.returncode, 0)
         self.assertIn('usage', r.stdout)
 

@@ -1,7 +1,7 @@
 // The running program as the hostile neighbour sees it from outside: its windows, the checks
 // of what a user relies on, and the delivery of one message, with whatever it opens ended the
 // way a user would end it.
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "neighbour_program.h"
 
 #include <cstdio>

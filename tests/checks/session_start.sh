@@ -5,14 +5,14 @@
 set -uo pipefail
 scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
 work="$(mktemp -d)"
-trap '"$scripts/wine-session.sh" stop "$work/session" >/dev/null 2>&1; rm -rf "$work"' EXIT
+trap '"$scripts/lib/wine-session.sh" stop "$work/session" >/dev/null 2>&1; rm -rf "$work"' EXIT
 printf '#!/bin/sh\necho "cannot execute: Exec format error" >&2\nexit 126\n' >"$work/loader"
 chmod +x "$work/loader"
 export ZELMORA_WINELOADER="$work/loader" ZELMORA_DISPLAY=:0
 failures=0
 check() { # WHAT EXPECTED-TEXT PREFIX
   local output code=0
-  output="$("$scripts/wine-session.sh" start "$work/session" "$3" win64 2>&1)" || code=$?
+  output="$("$scripts/lib/wine-session.sh" start "$work/session" "$3" win64 2>&1)" || code=$?
   if [ "$code" -ne 0 ] && grep -q "$2" <<<"$output" && grep -q "Exec format error" <<<"$output"; then
     echo "ok: $1: exit $code"
   else

@@ -6,7 +6,7 @@
 //                                    and prints the message's result
 //   neighbour.exe stream SEED COUNT  the stream; prints what it reached; exit code 0 when every
 //                                    check held, 1 at the first that did not
-#include "../../app/resource.h"
+#include "../../base/resource.h"
 #include "neighbour_messages.h"
 #include "neighbour_program.h"
 

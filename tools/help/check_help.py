@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Checks a compiled Zelmora help file.
 
-    python3 help/check_help.py CHM_FILE [--src HELP_SOURCE_DIR]
+    python3 tools/help/check_help.py CHM_FILE [--src HELP_SOURCE_DIR] [--context CONTEXT_H]
 
 Reads the .chm with chmtool.py (chmlib, through the python3-chm package of the
 system's /usr/bin/python3) and compares it with the
@@ -175,7 +175,8 @@ def anchors_of(html):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('chm')
-    ap.add_argument('--src', default=HERE)
+    ap.add_argument('--src', default=os.path.join(HERE, os.pardir, os.pardir, 'help'))
+    ap.add_argument('--context', default=os.path.join(HERE, os.pardir, os.pardir, 'base', 'context.h'))
     args = ap.parse_args()
     c = Checker()
 
@@ -310,7 +311,7 @@ def main():
         text = chm.read(got).decode('cp1251')
         c.check('<h1>%s</h1>' % heading in text,
                 'context %d page does not show "%s"' % (num, heading))
-    defines = read_defines(os.path.join(args.src, 'context.h'))
+    defines = read_defines(args.context)
     aliases = dict(l.split('=', 1) for l in hhp.get('ALIAS', []) if '=' in l)
     for sym, num in sorted(defines.items()):
         c.check(topics.get(num) == aliases.get(sym),
