@@ -8,6 +8,8 @@
 #include "../base/program.h"
 #include "../base/resource.h"
 
+#include "version.h"
+
 #include <commctrl.h>
 
 HINSTANCE ProgramInstance;
@@ -29,9 +31,9 @@ bool CheckWindowsVersion()
         IsWindows2000 = true;
     if (version.dwMajorVersion == 4 && version.dwMinorVersion == 0) {
         if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
-            Refuse("Программа \"Зельмора\" 2.0\r\nне может работать в Windows NT4");
+            Refuse("Программа \"Зельмора\" " ZELMORA_VERSION_TEXT "\r\nне может работать в Windows NT4");
         else
-            Refuse("Программа \"Зельмора\" 2.0\r\nне может работать в Windows 95");
+            Refuse("Программа \"Зельмора\" " ZELMORA_VERSION_TEXT "\r\nне может работать в Windows 95");
         return false;
     }
     return true;
@@ -46,7 +48,7 @@ bool LookUpMenuFunctions()
         reinterpret_cast<SetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "SetMenuInfo")));
     if (GetMenuInfoEntry == nullptr || SetMenuInfoEntry == nullptr) {
         Refuse("В библиотеке \"USER32.DLL\" не найдены функции, необходимые\r\n"
-               "для работы программы \"Зельмора\" 2.0");
+               "для работы программы \"Зельмора\" " ZELMORA_VERSION_TEXT);
         return false;
     }
     return true;

@@ -48,6 +48,18 @@ set(ZELMORA_LINK -static -static-libgcc -static-libstdc++ -mwindows -s
 
 set(ZELMORA_DEFINITIONS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT)
 
+# The version header and the manifest of this build, made from the project's version and the
+# processor the build is for; every target here (and the resources) sees the header.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(ZELMORA_ARCHITECTURE X86)
+else()
+  set(ZELMORA_ARCHITECTURE amd64)
+endif()
+set(ZELMORA_GENERATED "${CMAKE_BINARY_DIR}/generated")
+configure_file(${CMAKE_SOURCE_DIR}/base/version.h.in "${ZELMORA_GENERATED}/version.h" @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/app/zelmora.manifest.in "${ZELMORA_GENERATED}/zelmora.manifest" @ONLY)
+include_directories("${ZELMORA_GENERATED}")
+
 add_library(zelmora_core STATIC ${ZELMORA_PURE_SOURCES} ${ZELMORA_WINDOW_SOURCES})
 target_compile_definitions(zelmora_core PUBLIC ${ZELMORA_DEFINITIONS})
 target_compile_options(zelmora_core PRIVATE ${ZELMORA_WARNINGS} ${ZELMORA_CHARSET} ${ZELMORA_LEAN})
@@ -56,7 +68,7 @@ target_link_libraries(zelmora_core PUBLIC comctl32 gdi32 user32 kernel32)
 # Resources are linked into every executable that needs them: the linker drops them from libraries.
 set(ZELMORA_RESOURCES ${CMAKE_SOURCE_DIR}/app/zelmora.rc)
 set_source_files_properties(${ZELMORA_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/app/zelmora.manifest;${CMAKE_SOURCE_DIR}/app/zelmora-amd64.manifest;${CMAKE_SOURCE_DIR}/base/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
+  OBJECT_DEPENDS "${ZELMORA_GENERATED}/zelmora.manifest;${ZELMORA_GENERATED}/version.h;${CMAKE_SOURCE_DIR}/base/resource.h;${CMAKE_SOURCE_DIR}/app/pictures.rc")
 
 # A program linked without the C runtime: app/runtime.cpp gives it its entry point and the
 # little of a runtime it uses, the static libgcc the 64-bit division and the stack probe, so

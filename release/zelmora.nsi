@@ -52,13 +52,13 @@ FunctionEnd
 LangString ProgramName ${LANG_RUSSIAN} "Зельмора"
 LangString ProgramRunning ${LANG_RUSSIAN} "Программа «Зельмора» запущена.$\r$\nЗакройте её и нажмите «Повтор»."
 LangString Maker ${LANG_RUSSIAN} "Мастерская Зельмора"
-Name "$(ProgramName) 2.0"
+Name "$(ProgramName) ${VERSION}"
 
-VIProductVersion "2.0.0.0"
+VIProductVersion "${VERSION_RECORD}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductName" "Зельмора"
-VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductVersion" "2.0"
-VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "2.0"
-VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "Установка программы Зельмора 2.0"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "Установка программы Зельмора ${VERSION}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "© Мастерская Зельмора, 2026"
 
 ; A running copy keeps its exe open: files could not be replaced or removed.
@@ -95,8 +95,8 @@ Section
   SetOutPath "$INSTDIR\bin"
   CreateShortCut "${SHORTCUT}" "$INSTDIR\bin\zelmora.exe"
 
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "$(ProgramName) 2.0"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "2.0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "$(ProgramName) ${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "$(Maker)"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bin\zelmora.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"

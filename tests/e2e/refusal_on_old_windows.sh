@@ -44,8 +44,10 @@ starts() {  # NAME VERSION: the main window opens; closed again from outside
   expect "$2 exit code" "0" "$code"
 }
 
-refusal zel95 win95 'Программа "Зельмора" 2.0\r\nне может работать в Windows 95'
-refusal zelnt4 nt40 'Программа "Зельмора" 2.0\r\nне может работать в Windows NT4'
+# The version as the build wrote it from the project's.
+version=$(sed -n 's/^#define ZELMORA_VERSION_TEXT "\([^"]*\)".*/\1/p' "$ZELMORA_CROSS/generated/version.h")
+refusal zel95 win95 "Программа \"Зельмора\" $version\\r\\nне может работать в Windows 95"
+refusal zelnt4 nt40 "Программа \"Зельмора\" $version\\r\\nне может работать в Windows NT4"
 starts zel98 win98
 starts zel2k win2k
 finish

@@ -20,8 +20,10 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.
 export XDG_DATA_HOME="$work/xdg-data" XDG_CONFIG_HOME="$work/xdg-config"
 mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 "$here/../../release/package.sh" "$ZELMORA_DIST" "$work" >/dev/null
-zip="$work/zelmora-2.0.zip"
-setup="$work/zelmora-2.0-setup.exe"
+# The version the release takes from the project (major.minor of project() in CMakeLists.txt).
+version=$(sed -n 's/^project(zelmora VERSION \([0-9]*\.[0-9]*\)[.0-9]* .*/\1/p' "$here/../../CMakeLists.txt")
+zip="$work/zelmora-$version.zip"
+setup="$work/zelmora-$version-setup.exe"
 
 # The zip: the layout the help lookup expects, the built files, a Windows-1251 read-me.
 expect "zip: entries" "Zelmora/ Zelmora/bin/ Zelmora/bin/zelmora.exe Zelmora/help/ Zelmora/help/zelmora.chm Zelmora/readme.txt" \
@@ -30,7 +32,7 @@ unzip -q "$zip" -d "$work/unzipped"
 unpacked="$work/unzipped/Zelmora"
 expect "zip: the program" same "$(cmp -s "$unpacked/bin/zelmora.exe" "$ZELMORA_DIST/bin/zelmora.exe" && echo same || echo differs)"
 expect "zip: the help" same "$(cmp -s "$unpacked/help/zelmora.chm" "$ZELMORA_DIST/help/zelmora.chm" && echo same || echo differs)"
-expect "zip: read-me in cp1251 with CRLF" "Зельмора 2.0|yes" \
+expect "zip: read-me in cp1251 with CRLF" "Зельмора $version|yes" \
   "$(iconv -f CP1251 -t UTF-8 "$unpacked/readme.txt" | head -1 | tr -d '\r')|$(head -1 "$unpacked/readme.txt" | grep -q $'\r$' && echo yes || echo no)"
 
 drive="$WINEPREFIX/drive_c"
@@ -117,18 +119,18 @@ PY
 )"
 wine "$setup" </dev/null >"$work/setup-ui.log" 2>&1 &
 installer=$!
-window=$(wait_for_window 'Установка Зельмора 2.0' 300)
-expect "setup: the caption" "Установка Зельмора 2.0" "$([ -n "$window" ] && xdotool getwindowname "$window")"
+window=$(wait_for_window "Установка Зельмора $version" 300)
+expect "setup: the caption" "Установка Зельмора $version" "$([ -n "$window" ] && xdotool getwindowname "$window")"
 cancel() {
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key Escape
   timeout 40 wine "$boxwatch" "$work/cancel-$1.txt" 20000 "$2" </dev/null >/dev/null 2>&1 || true
   tr -d '\r' <"$work/cancel-$1.txt" | sed -n 's/^text: //p'
 }
-expect "setup: Cancel asks" "Вы действительно хотите отменить установку Зельмора 2.0?" "$(cancel no 7)"
+expect "setup: Cancel asks" "Вы действительно хотите отменить установку Зельмора $version?" "$(cancel no 7)"
 sleep 1
-expect "setup: No goes on" yes "$(kill -0 "$installer" 2>/dev/null && [ -n "$(wait_for_window 'Установка Зельмора 2.0' 10)" ] && echo yes || echo no)"
-expect "setup: Cancel asks again" "Вы действительно хотите отменить установку Зельмора 2.0?" "$(cancel yes 6)"
+expect "setup: No goes on" yes "$(kill -0 "$installer" 2>/dev/null && [ -n "$(wait_for_window "Установка Зельмора $version" 10)" ] && echo yes || echo no)"
+expect "setup: Cancel asks again" "Вы действительно хотите отменить установку Зельмора $version?" "$(cancel yes 6)"
 wait_for_exit "$installer" 100 || true
 expect "setup: Yes ends it" "gone" "$(kill -0 "$installer" 2>/dev/null && echo running || echo gone)"
 kill "$installer" 2>/dev/null && wait_for_exit "$installer" 100 || true
@@ -147,11 +149,11 @@ for file in bin/zelmora.exe help/zelmora.chm readme.txt; do
 done
 registry >"$work/registry-installed"
 # The entry's size is the files' size in kilobytes, whatever the build made of them.
-expect "install: the uninstall entry, nothing else" "$(cat <<'REG'
+expect "install: the uninstall entry, nothing else" "$(sed "s/@VERSION@/$version/g" <<'REG'
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelmora]
 "DisplayIcon"="C:\\Program Files\\Zelmora\\bin\\zelmora.exe"
-"DisplayName"="Зельмора 2.0"
-"DisplayVersion"="2.0"
+"DisplayName"="Зельмора @VERSION@"
+"DisplayVersion"="@VERSION@"
 "EstimatedSize"=dword:SIZE
 "InstallLocation"="C:\\Program Files\\Zelmora"
 "NoModify"=dword:00000001

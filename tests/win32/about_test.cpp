@@ -4,6 +4,7 @@
 
 #include "../../app/app.h"
 #include "../../info/info.h"
+#include "version.h"
 
 #include <atomic>
 #include <vector>
@@ -130,7 +131,7 @@ TEST_F(AboutTest, ShowsTheTemplate)
          0xFFFF,
          0x50000804,
          {50, 10, 95, 35},
-         "Зельмора\r\n(версия 2.0)\r\n© Мастерская Зельмора\r\nzelmora.example"},
+         "Зельмора\r\n(версия " ZELMORA_VERSION_TEXT ")\r\n© Мастерская Зельмора\r\nzelmora.example"},
         {"Edit",
          0xFFFF,
          0x50000805,

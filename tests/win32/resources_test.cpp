@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "version.h"
+
 #include <algorithm>
 #include <cstring>
 #include <cwctype>
@@ -275,7 +277,7 @@ TEST(Resources, AboutDialogUnderRussianWithoutSublanguage)
         {0x50000012, 0xFFFF, L"STATIC", 5, 5, 145, 85, L""},
         {0x50000203, 0xFFFF, L"STATIC", 10, 10, 35, 35, L"#11"},
         {0x50000012, 0xFFFF, L"STATIC", 10, 10, 35, 35, L""},
-        {0x50000804, 0xFFFF, L"EDIT", 50, 10, 95, 35, L"Зельмора\r\n(версия 2.0)\r\n"},
+        {0x50000804, 0xFFFF, L"EDIT", 50, 10, 95, 35, L"Зельмора\r\n(версия " ZELMORA_VERSION_TEXT ")\r\n"},
         {0x50000805, 0xFFFF, L"EDIT", 10, 50, 135, 34,
          L"Системные требования:\r\nWindows 98/ME/2000/XP,\r\nрекомендуемая цветовая палитра\r\n16 бит и "
          L"выше"},
@@ -421,19 +423,14 @@ TEST(Resources, TooltipStringsAndNoOthers)
 
 TEST(Resources, ManifestAsksForCommonControls6)
 {
-#ifdef _WIN64
-#define ZELMORA_ARCHITECTURE "amd64"
-#else
-#define ZELMORA_ARCHITECTURE "X86"
-#endif
     std::vector<BYTE> raw = Raw(TypeManifest, 1, Russian);
     std::string manifest(raw.begin(), raw.end());
     for (const char* part : {
              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>",
              "xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"",
              "<description>Zelmora</description>",
-             "<assemblyIdentity version=\"2.0.0.0\" processorArchitecture=\"" ZELMORA_ARCHITECTURE
-             "\" name=\"Zelmora\" "
+             "<assemblyIdentity version=\"" ZELMORA_VERSION_RECORD
+             "\" processorArchitecture=\"" ZELMORA_ARCHITECTURE "\" name=\"Zelmora\" "
              "type=\"win32\"/>",
              "type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
              "processorArchitecture=\"" ZELMORA_ARCHITECTURE
@@ -475,8 +472,9 @@ TEST(Resources, VersionRecord)
         const wchar_t* key;
         std::wstring value; // empty: the maker's own, only present
     } keys[] = {
-        {L"FileDescription", L"Зельмора"}, {L"FileVersion", L"2.0.0.0"}, {L"ProductName", L"Зельмора"},
-        {L"ProductVersion", L"2.0"},       {L"LegalCopyright", L""},     {L"OriginalFilename", L""},
+        {L"FileDescription", L"Зельмора"}, {L"FileVersion", L"" ZELMORA_VERSION_RECORD},
+        {L"ProductName", L"Зельмора"},     {L"ProductVersion", L"" ZELMORA_VERSION_TEXT},
+        {L"LegalCopyright", L""},          {L"OriginalFilename", L""},
     };
     for (const auto& k : keys) {
         std::wstring path = std::wstring(L"\\StringFileInfo\\041904E3\\") + k.key;
