@@ -20,13 +20,12 @@ static void Refuse(const char* text) { MessageBoxA(nullptr, text, RefusalCaption
 
 bool CheckWindowsVersion()
 {
-    IsWindows2000 = false;
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
+    bool known = GetVersionExA(&version) != FALSE;
+    NoteWindows2000(known && version.dwMajorVersion == 5 && version.dwMinorVersion == 0);
+    if (!known)
         return true;
-    if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0)
-        IsWindows2000 = true;
     if (version.dwMajorVersion == 4 && version.dwMinorVersion == 0) {
         if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
             Refuse("Программа \"Зельмора\" 2.0\r\nне может работать в Windows NT4");
@@ -40,11 +39,12 @@ bool CheckWindowsVersion()
 bool LookUpMenuFunctions()
 {
     HMODULE user32 = GetModuleHandleA("User32");
-    GetMenuInfoEntry =
+    auto get =
         reinterpret_cast<GetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "GetMenuInfo")));
-    SetMenuInfoEntry =
+    auto set =
         reinterpret_cast<SetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "SetMenuInfo")));
-    if (GetMenuInfoEntry == nullptr || SetMenuInfoEntry == nullptr) {
+    SetMenuInfoFunctions(get, set);
+    if (get == nullptr || set == nullptr) {
         Refuse("В библиотеке \"USER32.DLL\" не найдены функции, необходимые\r\n"
                "для работы программы \"Зельмора\" 2.0");
         return false;
@@ -55,7 +55,7 @@ bool LookUpMenuFunctions()
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
     ProgramInstance = instance;
-    BackgroundBrush = CreateSolidBrush(BackgroundColour); // deleted with the window (window/colours.cpp)
+    HBRUSH background = CreateBackgroundBrush(); // deleted with the window (window/colours.cpp)
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -63,14 +63,13 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = BackgroundBrush;
+    windowClass.hbrBackground = background;
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     windowClass.lpszClassName = ClassName;
     windowClass.hIconSm = static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     if (LOWORD(RegisterClassExA(&windowClass)) == 0) {
-        DeleteObject(BackgroundBrush);
-        BackgroundBrush = nullptr;
+        DeleteBackgroundBrush();
         return false;
     }
     return true;
@@ -92,8 +91,7 @@ HWND CreateMainWindow(HINSTANCE instance)
                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                                  x, y, width, height, nullptr, nullptr, instance, nullptr);
     if (MainWindow == nullptr) {
-        DeleteObject(BackgroundBrush);
-        BackgroundBrush = nullptr;
+        DeleteBackgroundBrush();
     }
     return MainWindow;
 }

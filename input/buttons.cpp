@@ -6,8 +6,22 @@
 #include "../app/resource.h"
 #include "../sheet/sheet.h"
 
-WNDPROC StandardStaticProc;
 HBITMAP ButtonFaceUp[ButtonCount + 1], ButtonFaceDown[ButtonCount + 1];
+static WNDPROC StandardStaticProc; // the STATIC class's own procedure, behind ButtonProc
+
+static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+
+void SubclassButton(HWND button)
+{
+    StandardStaticProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProc)));
+}
+
+void SetButtonFaces(int number, HBITMAP up, HBITMAP down)
+{
+    ButtonFaceUp[number] = up;
+    ButtonFaceDown[number] = down;
+}
 
 enum { StartDelay = 500, RepeatPeriod = 50 };
 
@@ -93,7 +107,7 @@ void ReleaseButtonCapture()
         ReleaseCapture();
 }
 
-LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN: Press(button); return 0;

@@ -9,8 +9,33 @@
 
 int FocusedCellId;
 int ColonWidth, DigitWidth;
-WNDPROC StandardEditProc;
 HMENU ColourMenu;
+static WNDPROC StandardEditProc; // the EDIT class's own procedure, behind CellEditProc
+
+static LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam);
+
+void SetCellMetrics(int colonWidth, int digitWidth)
+{
+    ColonWidth = colonWidth;
+    DigitWidth = digitWidth;
+}
+
+void SubclassCell(HWND cell)
+{
+    StandardEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellEditProc)));
+}
+
+void StartAtFirstCell(HWND firstCell)
+{
+    FocusedCellId = IDC_FIRST_CELL;
+    FocusCell(firstCell, 0);
+}
+
+void LoadColourMenu()
+{
+    ColourMenu = GetSubMenu(LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(IDR_COLOUR_MENU)), 0);
+}
 
 static int SelectionEnd(HWND cell) { return HIWORD(SendMessageA(cell, EM_GETSEL, 0, 0)); }
 
@@ -188,7 +213,7 @@ static void OpenColourMenu(HWND cell)
         DropClosingPress();
 }
 
-LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SETFOCUS:

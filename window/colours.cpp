@@ -6,8 +6,21 @@
 #include "../sheet/sheet.h"
 #include "palette.h"
 
-HBRUSH BackgroundBrush;
-static HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
+static HBRUSH BackgroundBrush, WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
+
+// The class's background is made before the window, for start-up (app/startup.cpp), and lives
+// as long as the window: it goes with the other brushes.
+HBRUSH CreateBackgroundBrush()
+{
+    BackgroundBrush = CreateSolidBrush(BackgroundColour);
+    return BackgroundBrush;
+}
+
+void DeleteBackgroundBrush()
+{
+    DeleteObject(BackgroundBrush);
+    BackgroundBrush = nullptr;
+}
 
 void CreateColourBrushes()
 {
@@ -18,8 +31,6 @@ void CreateColourBrushes()
     LavenderBrush = CreateSolidBrush(LavenderColour);
 }
 
-// The class's background brush goes with the others: it was made before the window, by
-// start-up (app/startup.cpp), and lives as long as the window.
 void DeleteColourBrushes()
 {
     HBRUSH* brushes[] = {&BackgroundBrush, &WhiteBrush, &BlueBrush, &RedBrush, &NavyBrush, &LavenderBrush};

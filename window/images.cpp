@@ -45,10 +45,10 @@ static HBITMAP LoadFace(int number)
 
 static void LoadButtonFaces()
 {
-    for (int i = 1; i <= ButtonCount; ++i)
-        ButtonFaceUp[i] = LoadFace(IDB_FACE_UP);
-    for (int i = 1; i <= ButtonCount; ++i)
-        ButtonFaceDown[i] = LoadFace(IDB_FACE_DOWN);
+    for (int i = 1; i <= ButtonCount; ++i) {
+        HBITMAP up = LoadFace(IDB_FACE_UP);
+        SetButtonFaces(i, up, LoadFace(IDB_FACE_DOWN));
+    }
 }
 
 static void DrawGlyphOn(HDC memory, HBITMAP face, HICON glyph, int offset)
@@ -105,7 +105,7 @@ void DeleteImages()
     for (int i = 1; i <= ButtonCount; ++i) {
         DeleteObject(ButtonFaceUp[i]);
         DeleteObject(ButtonFaceDown[i]);
-        ButtonFaceUp[i] = ButtonFaceDown[i] = nullptr;
+        SetButtonFaces(i, nullptr, nullptr);
     }
 }
 

@@ -71,8 +71,8 @@ static int MeasureFigureFont()
     int width4 = box.right;
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    ColonWidth = width5 - width4;
-    DigitWidth = (width5 - ColonWidth) / 4;
+    int colonWidth = width5 - width4;
+    SetCellMetrics(colonWidth, (width5 - colonWidth) / 4);
     return (23 - height) / 2;
 }
 
@@ -153,22 +153,19 @@ static void SetFontOf(int first, int last, HFONT font)
 
 static void SubclassButtons()
 {
-    StandardStaticProc =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(Made[IDC_WHITE_ONLY_BUTTON], GWLP_WNDPROC));
     for (int i = 1; i <= ButtonCount; ++i) {
         HWND button = Made[IDC_WHITE_ONLY_BUTTON + i - 1];
         SendMessageA(button, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProc));
+        SubclassButton(button);
     }
 }
 
 static void SubclassCells(int textTop)
 {
-    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(Made[IDC_FIRST_CELL], GWLP_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         HWND cell = Made[id];
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), FALSE);
-        SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellEditProc));
+        SubclassCell(cell);
         RECT text;
         SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
         text.top = textTop;
@@ -197,12 +194,11 @@ void CreateMainWindowContents(HWND window)
     SetFontOf(IDC_FIRST_NUMBER_HEADER, IDC_TOTALS_HEADER, LabelFont);
     SetFontOf(IDC_WHITE_SUM, IDC_LAST_COLUMN_TOTAL, FigureFont);
 
-    FocusedCellId = IDC_FIRST_CELL;
-    FocusCell(Made[IDC_FIRST_CELL], 0);
+    StartAtFirstCell(Made[IDC_FIRST_CELL]);
 
-    MainMenu = GetMenu(window);
-    ColourMenu = GetSubMenu(LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(IDR_COLOUR_MENU)), 0);
-    ApplyMenuLook();
+    HMENU menuBar = GetMenu(window);
+    LoadColourMenu();
+    SetUpMenuLook(menuBar);
 }
 
 void DeleteDrawingObjects()

@@ -9,8 +9,10 @@
 #include "../sheet/sheet.h"
 #include "placement.h"
 
-bool IsWindows2000;
+static bool IsWindows2000;
 static bool MenuBarDirty;
+
+void NoteWindows2000(bool isWindows2000) { IsWindows2000 = isWindows2000; }
 
 static void ShowAbout(HWND window)
 {

@@ -6,9 +6,15 @@
 #include "../input/input.h"
 #include "menu_brush_choice.h"
 
-GetMenuInfoFunction GetMenuInfoEntry;
-SetMenuInfoFunction SetMenuInfoEntry;
-HMENU MainMenu;
+static GetMenuInfoFunction GetMenuInfoEntry;
+static SetMenuInfoFunction SetMenuInfoEntry;
+static HMENU MainMenu;
+
+void SetMenuInfoFunctions(GetMenuInfoFunction get, SetMenuInfoFunction set)
+{
+    GetMenuInfoEntry = get;
+    SetMenuInfoEntry = set;
+}
 
 // The pattern brushes of the two textures: made here each time the look is applied (the
 // first time at the end of the window's creation), deleted here at the end.
@@ -61,6 +67,12 @@ void ApplyMenuLook()
     SetBackground(ColourMenu);
     AskForPictures(ColourMenu, ColourItems, 3);
     AskForPictures(MainMenu, MainItems, 8);
+}
+
+void SetUpMenuLook(HMENU menuBar)
+{
+    MainMenu = menuBar;
+    ApplyMenuLook();
 }
 
 void MeasureMenuItem(MEASUREITEMSTRUCT* item)
