@@ -104,17 +104,22 @@ void ShowAndPrepare(HINSTANCE instance, HACCEL& accelerators)
     accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
 }
 
+static_assert(IDS_LAST_TOTAL_TIP - IDS_FIRST_TOTAL_TIP == IDC_LAST_TIPPED_TOTAL - IDC_FIRST_TIPPED_TOTAL,
+              "one tip for each field in the totals frame");
+static_assert(IDS_LAST_BUTTON_TIP - IDS_FIRST_BUTTON_TIP == IDC_LAST_BUTTON - IDC_FIRST_BUTTON,
+              "one tip for each image button");
+
 void InstallTooltips(HINSTANCE instance)
 {
     CreateTooltips(MainWindow, instance);
     AddTooltip(MainWindow, "", true);
-    for (int id = IDC_WHITE_SUM; id <= IDC_GRAND_TOTAL; ++id)
-        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(IDS_TIP_WHITE_SUM + (id - IDC_WHITE_SUM)),
-                   true);
-    AddTooltip(GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
-    for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id)
+    for (int id = IDC_FIRST_TIPPED_TOTAL; id <= IDC_LAST_TIPPED_TOTAL; ++id)
         AddTooltip(GetDlgItem(MainWindow, id),
-                   MAKEINTRESOURCEA(IDS_TIP_WHITE_ONLY + (id - IDC_WHITE_ONLY_BUTTON)), false);
+                   MAKEINTRESOURCEA(IDS_FIRST_TOTAL_TIP + (id - IDC_FIRST_TIPPED_TOTAL)), true);
+    AddTooltip(GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
+    for (int id = IDC_FIRST_BUTTON; id <= IDC_LAST_BUTTON; ++id)
+        AddTooltip(GetDlgItem(MainWindow, id),
+                   MAKEINTRESOURCEA(IDS_FIRST_BUTTON_TIP + (id - IDC_FIRST_BUTTON)), false);
 }
 
 void RunMessageLoop(HACCEL accelerators)
