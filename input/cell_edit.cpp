@@ -257,7 +257,9 @@ static LRESULT Keyboard(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // The mouse: a press selects the digit under it, the right button opens the colour menu, the
-// wheel moves the focus. Nothing goes on to the edit control.
+// wheel moves the focus. Nothing goes on to the edit control: not the cursor, which it would set
+// to its own, nor the release of the right button, which would open another menu through the
+// default procedure, also over a cell that a press elsewhere never focused.
 static void Mouse(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -275,9 +277,6 @@ static void Mouse(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
     // It comes to the cell under the pointer, which need not be the focused one.
     case WM_MOUSEWHEEL: TurnWheel(wParam); break;
     }
-    // The release of the right button is swallowed too: the press has opened the menu, and
-    // passed on, the release would open another one through the default procedure, also over a
-    // cell that a press elsewhere never focused.
 }
 
 // Another program may select anything; the cell keeps one digit selected.

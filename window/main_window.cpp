@@ -82,8 +82,8 @@ static void MenuItem(UINT message, WPARAM wParam, LPARAM lParam)
         DrawMenuItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
 }
 
-// Windows 2000 leaves a menu bar item drawn raised once the pointer has been over it, and after
-// the bar's menu closes: the bar is redrawn when the pointer moves on and when the menu ends.
+// On Windows 2000 the menu bar needs redrawing once the pointer has been over it and moves on,
+// and when a menu of the bar closes.
 static void KeepMenuBarClean(HWND window, UINT message, WPARAM wParam)
 {
     if (!IsWindows2000)
