@@ -1,6 +1,8 @@
 // Fatal run-time errors: the exception filter, the heap-exhausted handler and the error box.
 #include "fatal.h"
 
+#include "../sheet/duration.h"
+
 #include <new>
 
 // Room for the longest report, MaxCallStack return addresses, in one box.
@@ -54,21 +56,6 @@ static void PutText(const char* text)
 {
     for (; *text != '\0'; ++text)
         Put(*text);
-}
-
-static void PutDecimal(int value)
-{
-    char digits[12];
-    int n = 0;
-    unsigned rest = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    do {
-        digits[n++] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    if (value < 0)
-        Put('-');
-    while (n > 0)
-        Put(digits[--n]);
 }
 
 static void PutHex(DWORD_PTR value)
@@ -218,7 +205,9 @@ void EndWithFatalError(int number, DWORD_PTR address, const CONTEXT& from)
     DWORD_PTR returns[MaxCallStack];
     int count = WalkStack(from, returns);
     PutText("Runtime error ");
-    PutDecimal(number);
+    char decimal[IntTextSize];
+    IntToText(number, decimal);
+    PutText(decimal);
     PutText(" at 0x");
     PutHex(address);
     PutText("\r\n");

@@ -22,13 +22,12 @@ static void Refuse(const char* text) { MessageBoxA(nullptr, text, RefusalCaption
 
 bool CheckWindowsVersion()
 {
-    IsWindows2000 = false;
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
+    bool known = GetVersionExA(&version) != FALSE;
+    NoteWindows2000(known && version.dwMajorVersion == 5 && version.dwMinorVersion == 0);
+    if (!known)
         return true;
-    if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0)
-        IsWindows2000 = true;
     if (version.dwMajorVersion == 4 && version.dwMinorVersion == 0) {
         if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
             Refuse("Программа \"Зельмора\" " ZELMORA_VERSION_TEXT "\r\nне может работать в Windows NT4");
@@ -42,11 +41,12 @@ bool CheckWindowsVersion()
 bool LookUpMenuFunctions()
 {
     HMODULE user32 = GetModuleHandleA("User32");
-    GetMenuInfoEntry =
+    auto get =
         reinterpret_cast<GetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "GetMenuInfo")));
-    SetMenuInfoEntry =
+    auto set =
         reinterpret_cast<SetMenuInfoFunction>(reinterpret_cast<void*>(GetProcAddress(user32, "SetMenuInfo")));
-    if (GetMenuInfoEntry == nullptr || SetMenuInfoEntry == nullptr) {
+    SetMenuInfoFunctions(get, set);
+    if (get == nullptr || set == nullptr) {
         Refuse("В библиотеке \"USER32.DLL\" не найдены функции, необходимые\r\n"
                "для работы программы \"Зельмора\" " ZELMORA_VERSION_TEXT);
         return false;
@@ -57,7 +57,7 @@ bool LookUpMenuFunctions()
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
     ProgramInstance = instance;
-    BackgroundBrush = CreateSolidBrush(BackgroundColour); // deleted with the window (window/colours.cpp)
+    HBRUSH background = CreateBackgroundBrush(); // deleted with the window (window/colours.cpp)
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -65,14 +65,13 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = BackgroundBrush;
+    windowClass.hbrBackground = background;
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     windowClass.lpszClassName = ClassName;
     windowClass.hIconSm = static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     if (LOWORD(RegisterClassExA(&windowClass)) == 0) {
-        DeleteObject(BackgroundBrush);
-        BackgroundBrush = nullptr;
+        DeleteBackgroundBrush();
         return false;
     }
     return true;
@@ -94,8 +93,7 @@ HWND CreateMainWindow(HINSTANCE instance)
                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                                  x, y, width, height, nullptr, nullptr, instance, nullptr);
     if (MainWindow == nullptr) {
-        DeleteObject(BackgroundBrush);
-        BackgroundBrush = nullptr;
+        DeleteBackgroundBrush();
     }
     return MainWindow;
 }
@@ -108,17 +106,22 @@ void ShowAndPrepare(HINSTANCE instance, HACCEL& accelerators)
     accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
 }
 
+static_assert(IDS_LAST_TOTAL_TIP - IDS_FIRST_TOTAL_TIP == IDC_LAST_TIPPED_TOTAL - IDC_FIRST_TIPPED_TOTAL,
+              "one tip for each field in the totals frame");
+static_assert(IDS_LAST_BUTTON_TIP - IDS_FIRST_BUTTON_TIP == IDC_LAST_BUTTON - IDC_FIRST_BUTTON,
+              "one tip for each image button");
+
 void InstallTooltips(HINSTANCE instance)
 {
     CreateTooltips(MainWindow, instance);
     AddTooltip(MainWindow, "", true);
-    for (int id = IDC_WHITE_SUM; id <= IDC_GRAND_TOTAL; ++id)
-        AddTooltip(GetDlgItem(MainWindow, id), MAKEINTRESOURCEA(IDS_TIP_WHITE_SUM + (id - IDC_WHITE_SUM)),
-                   true);
-    AddTooltip(GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
-    for (int id = IDC_WHITE_ONLY_BUTTON; id <= IDC_MARK_RED_BUTTON; ++id)
+    for (int id = IDC_FIRST_TIPPED_TOTAL; id <= IDC_LAST_TIPPED_TOTAL; ++id)
         AddTooltip(GetDlgItem(MainWindow, id),
-                   MAKEINTRESOURCEA(IDS_TIP_WHITE_ONLY + (id - IDC_WHITE_ONLY_BUTTON)), false);
+                   MAKEINTRESOURCEA(IDS_FIRST_TOTAL_TIP + (id - IDC_FIRST_TIPPED_TOTAL)), true);
+    AddTooltip(GetDlgItem(MainWindow, IDC_BUTTON_PANEL), "", false);
+    for (int id = IDC_FIRST_BUTTON; id <= IDC_LAST_BUTTON; ++id)
+        AddTooltip(GetDlgItem(MainWindow, id),
+                   MAKEINTRESOURCEA(IDS_FIRST_BUTTON_TIP + (id - IDC_FIRST_BUTTON)), false);
 }
 
 void RunMessageLoop(HACCEL accelerators)

@@ -6,16 +6,31 @@
 #include "../base/resource.h"
 #include "../sheet/sheet.h"
 
-WNDPROC StandardStaticProc;
 HBITMAP ButtonFaceUp[ButtonCount + 1], ButtonFaceDown[ButtonCount + 1];
+static WNDPROC StandardStaticProc; // the STATIC class's own procedure, behind ButtonProc
+
+static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+
+void SubclassButton(HWND button)
+{
+    StandardStaticProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProc)));
+}
+
+void SetButtonFaces(int number, HBITMAP up, HBITMAP down)
+{
+    ButtonFaceUp[number] = up;
+    ButtonFaceDown[number] = down;
+}
 
 enum { StartDelay = 500, RepeatPeriod = 50 };
 
 // The four arrow buttons repeat their move. Repeat index k (1..4), the button
-// IDC_UP_BUTTON + k - 1, owns timer k (the delay) and timer k + RepeatCount (the repeat).
-enum { RepeatCount = 4 };
+// IDC_FIRST_ARROW_BUTTON + k - 1, owns timer k (the delay) and timer k + RepeatCount (the repeat).
+enum { RepeatCount = IDC_LAST_ARROW_BUTTON - IDC_FIRST_ARROW_BUTTON + 1 };
+static_assert(ButtonCount == IDC_LAST_BUTTON - IDC_FIRST_BUTTON + 1, "a face for each image button");
 
-static int RepeatIndex(int button) { return button - IDC_UP_BUTTON + 1; }
+static int RepeatIndex(int button) { return button - IDC_FIRST_ARROW_BUTTON + 1; }
 
 static int RepeatKey(int k)
 {
@@ -29,7 +44,7 @@ static int RepeatKey(int k)
 }
 
 // The button number (1..9) that indexes the faces.
-static int ButtonNumber(int button) { return button - IDC_WHITE_ONLY_BUTTON + 1; }
+static int ButtonNumber(int button) { return button - IDC_FIRST_BUTTON + 1; }
 
 static void SendMove(int k) { SendMessageA(GetFocus(), WM_KEYDOWN, RepeatKey(k), 0); }
 
@@ -77,7 +92,7 @@ static void Press(HWND button)
 static void Release(HWND button)
 {
     int id = GetDlgCtrlID(button);
-    if (id >= IDC_UP_BUTTON && id <= IDC_DOWN_BUTTON) {
+    if (id >= IDC_FIRST_ARROW_BUTTON && id <= IDC_LAST_ARROW_BUTTON) {
         KillTimer(MainWindow, RepeatIndex(id));
         KillTimer(MainWindow, RepeatIndex(id) + RepeatCount);
     }
@@ -88,12 +103,12 @@ void ReleaseButtonCapture()
 {
     HWND holder = GetCapture();
     int id = GetDlgCtrlID(holder);
-    if (holder != nullptr && GetParent(holder) == MainWindow && id >= IDC_WHITE_ONLY_BUTTON &&
-        id <= IDC_MARK_RED_BUTTON)
+    if (holder != nullptr && GetParent(holder) == MainWindow && id >= IDC_FIRST_BUTTON &&
+        id <= IDC_LAST_BUTTON)
         ReleaseCapture();
 }
 
-LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN: Press(button); return 0;

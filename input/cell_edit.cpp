@@ -9,8 +9,38 @@
 
 int FocusedCellId;
 int ColonWidth, DigitWidth;
-WNDPROC StandardEditProc;
 HMENU ColourMenu;
+static WNDPROC StandardEditProc; // the EDIT class's own procedure, behind CellEditProc
+
+// The cell steps of cell_keys.cpp count with these numbers: a column starts at 1 modulo 10.
+static_assert(IDC_FIRST_CELL == 101 && IDC_LAST_CELL == 140, "the cells cell_keys.cpp moves between");
+static_assert(IDC_FIRST_CELL % RowCount == 1 && IDC_LAST_CELL - IDC_FIRST_CELL + 1 == CellCount,
+              "columns of RowCount cells, each starting at 1 modulo 10");
+
+static LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam);
+
+void SetCellMetrics(int colonWidth, int digitWidth)
+{
+    ColonWidth = colonWidth;
+    DigitWidth = digitWidth;
+}
+
+void SubclassCell(HWND cell)
+{
+    StandardEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellEditProc)));
+}
+
+void StartAtFirstCell(HWND firstCell)
+{
+    FocusedCellId = IDC_FIRST_CELL;
+    FocusCell(firstCell, 0);
+}
+
+void LoadColourMenu()
+{
+    ColourMenu = GetSubMenu(LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(IDR_COLOUR_MENU)), 0);
+}
 
 static int SelectionEnd(HWND cell) { return HIWORD(SendMessageA(cell, EM_GETSEL, 0, 0)); }
 
@@ -179,7 +209,7 @@ static void OpenColourMenu(HWND cell)
         SetFocus(cell);
     POINT anchor = {ColourMenuAnchorX(ColonWidth, DigitWidth), 0};
     ClientToScreen(cell, &anchor);
-    CheckMenuRadioItem(ColourMenu, IDM_COLOUR_WHITE, IDM_COLOUR_RED, IDM_COLOUR_WHITE + ReadCellColour(cell),
+    CheckMenuRadioItem(ColourMenu, IDM_FIRST_COLOUR, IDM_LAST_COLOUR, IDM_FIRST_COLOUR + ReadCellColour(cell),
                        MF_BYCOMMAND);
     UINT choice = TrackPopupMenuEx(ColourMenu, TPM_RETURNCMD, anchor.x, anchor.y, MainWindow, nullptr);
     if (choice != 0)
@@ -188,44 +218,29 @@ static void OpenColourMenu(HWND cell)
         DropClosingPress();
 }
 
-LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT PassOn(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(StandardEditProc, cell, message, wParam, lParam);
+}
+
+static void TakeFocus(HWND cell)
+{
+    FocusedCellId = GetDlgCtrlID(cell);
+    // A cell focused by another road than the program's own (a default procedure, another
+    // program) may show a caret without a selected digit.
+    EnsureOneDigitSelected(cell);
+}
+
+// Keys move, mark and clear; characters type digits by the rules. The edit control's own
+// keys that would bypass the totals or change the cell's window go no further.
+static LRESULT Keyboard(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SETFOCUS:
-        FocusedCellId = GetDlgCtrlID(cell);
-        // A cell focused by another road than the program's own (a default procedure, another
-        // program) may show a caret without a selected digit.
-        EnsureOneDigitSelected(cell);
-        break;
-    case WM_KILLFOCUS: return LoseFocus(cell, wParam, lParam);
-    case WM_SETCURSOR: return 0;
-    case WM_CONTEXTMENU: OpenColourMenu(cell); return 0;
     case WM_KEYDOWN:
         if (!IsOutOfSight())
             KeyDown(cell, static_cast<int>(wParam));
         return 0;
-    case WM_CHAR:
-        if (IsOutOfSight())
-            return 0;
-        return EnterCharacter(cell, message, wParam, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        // The second press of a double click selects the digit under the pointer too: the
-        // one the first press selected, unless typing has moved on since.
-        PressAt(cell, lParam);
-        return 0;
-    case WM_RBUTTONDOWN:
-        SendMessageA(cell, WM_LBUTTONDOWN, wParam, lParam);
-        SendMessageA(cell, WM_CONTEXTMENU, 0, 0);
-        return 0;
-    case WM_RBUTTONUP:
-        // The press has opened the menu. Passed on, the release would open another one through
-        // the default procedure, also over a cell that a press elsewhere never focused.
-        return 0;
-    case WM_MOUSEWHEEL:
-        // It comes to the cell under the pointer, which need not be the focused one.
-        TurnWheel(wParam);
-        return 0;
+    case WM_CHAR: return IsOutOfSight() ? 0 : EnterCharacter(cell, message, wParam, lParam);
     case WM_SYSKEYDOWN:
         // Alt+BackSpace is the edit control's own undo, which would bypass the totals.
         if (wParam == VK_BACK)
@@ -237,38 +252,87 @@ LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lPa
         if ((wParam & 0xFFF0) != SC_KEYMENU && (wParam & 0xFFF0) != SC_MOUSEMENU)
             return 0;
         break;
-    case WM_MBUTTONDOWN: // Wine's edit control pastes the X selection on a middle click
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_REPLACESEL:
-    case EM_SETLIMITTEXT: // a limit under five characters would let a typed digit only delete
-    case EM_FMTLINES:     // soft line breaks would show in the text the totals read
-        // A cell has no clipboard and no undo, and its text never leaves the "mm:ss" form.
-        return 0;
+    }
+    return PassOn(cell, message, wParam, lParam);
+}
+
+// The mouse: a press selects the digit under it, the right button opens the colour menu, the
+// wheel moves the focus. Nothing goes on to the edit control: not the cursor, which it would set
+// to its own, nor the release of the right button, which would open another menu through the
+// default procedure, also over a cell that a press elsewhere never focused.
+static void Mouse(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double click selects the digit under the pointer too: the
+        // one the first press selected, unless typing has moved on since.
+        PressAt(cell, lParam);
+        break;
+    case WM_RBUTTONDOWN:
+        SendMessageA(cell, WM_LBUTTONDOWN, wParam, lParam);
+        SendMessageA(cell, WM_CONTEXTMENU, 0, 0);
+        break;
+    case WM_CONTEXTMENU: OpenColourMenu(cell); break;
+    // It comes to the cell under the pointer, which need not be the focused one.
+    case WM_MOUSEWHEEL: TurnWheel(wParam); break;
+    }
+}
+
+// Another program may select anything; the cell keeps one digit selected.
+static LRESULT SetSelection(HWND cell, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = PassOn(cell, EM_SETSEL, wParam, lParam);
+    EnsureOneDigitSelected(cell);
+    return result;
+}
+
+// Only "mm:ss" is taken, and from another thread (not by a reset that this message started)
+// with the selection and the totals kept.
+static LRESULT SetText(HWND cell, WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0 || !IsDuration(reinterpret_cast<const char*>(lParam)))
+        return FALSE;
+    if (InSendMessage() && !ResettingSheet)
+        return TakeText(cell, lParam);
+    return PassOn(cell, WM_SETTEXT, wParam, lParam);
+}
+
+// A cell has no clipboard and no undo, and its text never leaves the "mm:ss" form. The IME and
+// Unicode characters the edit control would write itself, past the digit rules, go to the
+// default procedure, which hands them back as WM_CHAR, which the rules check.
+static LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETFOCUS: TakeFocus(cell); break;
+    case WM_KILLFOCUS: return LoseFocus(cell, wParam, lParam);
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_SYSKEYDOWN:
+    case WM_SYSCOMMAND: return Keyboard(cell, message, wParam, lParam);
+    case WM_SETCURSOR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU:
+    case WM_MOUSEWHEEL: Mouse(cell, message, wParam, lParam); return 0;
+    case WM_MBUTTONDOWN: return 0; // Wine's edit control pastes the X selection on a middle click
+    case WM_PASTE: return 0;
+    case WM_CUT: return 0;
+    case WM_CLEAR: return 0;
+    case WM_UNDO: return 0;
+    case EM_UNDO: return 0;
+    case EM_REPLACESEL: return 0;
+    case EM_SETLIMITTEXT: return 0; // a limit under five characters would let a typed digit only delete
+    case EM_FMTLINES: return 0;     // soft line breaks would show in the text the totals read
     case WM_IME_CHAR:
     case WM_IME_STARTCOMPOSITION:
     case WM_IME_COMPOSITION:
     case WM_IME_ENDCOMPOSITION:
-    case WM_UNICHAR:
-        // The edit control would write these characters itself, past the digit rules; the
-        // default procedure hands them back as WM_CHAR, which the rules check.
-        return DefWindowProcA(cell, message, wParam, lParam);
-    case EM_SETSEL: {
-        // Another program may select anything; the cell keeps one digit selected.
-        LRESULT result = CallWindowProcA(StandardEditProc, cell, message, wParam, lParam);
-        EnsureOneDigitSelected(cell);
-        return result;
+    case WM_UNICHAR: return DefWindowProcA(cell, message, wParam, lParam);
+    case EM_SETSEL: return SetSelection(cell, wParam, lParam);
+    case WM_SETTEXT: return SetText(cell, wParam, lParam);
     }
-    case WM_SETTEXT:
-        if (lParam == 0 || !IsDuration(reinterpret_cast<const char*>(lParam)))
-            return FALSE;
-        // Sent from another thread, and not by a reset that this message started.
-        if (InSendMessage() && !ResettingSheet)
-            return TakeText(cell, lParam);
-        break;
-    }
-    return CallWindowProcA(StandardEditProc, cell, message, wParam, lParam);
+    return PassOn(cell, message, wParam, lParam);
 }

@@ -60,6 +60,9 @@ int ColourMenuAnchorX(int colonWidth, int digitWidth)
     return 36 + half + 2 * digitWidth;
 }
 
+// The cells are 101..140, ten to a column (IDC_FIRST_CELL..IDC_LAST_CELL of app/resource.h,
+// which this pure arithmetic does not include; cell_edit.cpp asserts the numbers). A column
+// starts at a number that is 1 modulo 10, which the first and last cell of a column rely on.
 int CellToTheLeft(int cell)
 {
     int target = cell - 10;

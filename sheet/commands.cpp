@@ -26,11 +26,11 @@ void MarkFocusedCell(CellColour colour)
     RecalcTotals(MainWindow);
 }
 
-// Brings any mark other than 0 back to White, repainting the cell at once.
+// Brings any mark other than White back to White, repainting the cell at once.
 static void ClearMark(HWND cell)
 {
-    if (GetWindowLongPtrA(cell, GWLP_USERDATA) != 0) {
-        SetWindowLongPtrA(cell, GWLP_USERDATA, 0);
+    if (GetWindowLongPtrA(cell, GWLP_USERDATA) != White) {
+        SetWindowLongPtrA(cell, GWLP_USERDATA, White);
         Repaint(cell);
     }
 }

@@ -121,7 +121,7 @@ void ComputeTotals(const char (&cells)[CellCount][FieldTextSize], const int (&co
                    TotalTexts& totals)
 {
     int grandMinutes = 0, grandSeconds = 0;
-    int colourMinutes[3] = {0, 0, 0}, colourSeconds[3] = {0, 0, 0};
+    int colourMinutes[MarkCount] = {}, colourSeconds[MarkCount] = {};
     for (int column = 0; column < ColumnCount; ++column) {
         int minutes = 0, seconds = 0;
         for (int row = 0; row < RowCount; ++row) {
@@ -130,7 +130,7 @@ void ComputeTotals(const char (&cells)[CellCount][FieldTextSize], const int (&co
             ReadDuration(cells[index], m, s);
             minutes += m;
             seconds += s;
-            int mark = colour[index] == 1 || colour[index] == 2 ? colour[index] : 0;
+            int mark = colour[index] == Blue || colour[index] == Red ? colour[index] : White;
             colourMinutes[mark] += m;
             colourSeconds[mark] += s;
         }
@@ -141,7 +141,7 @@ void ComputeTotals(const char (&cells)[CellCount][FieldTextSize], const int (&co
     }
     Carry(grandMinutes, grandSeconds);
     FormatTotal(grandMinutes, grandSeconds, 4, totals.text[3]);
-    for (int mark = 0; mark < 3; ++mark) {
+    for (int mark = White; mark < MarkCount; ++mark) {
         Carry(colourMinutes[mark], colourSeconds[mark]);
         FormatTotal(colourMinutes[mark], colourSeconds[mark], 4, totals.text[mark]);
     }

@@ -9,6 +9,10 @@ enum { FieldTextSize = 10 };
 
 enum { CellCount = 40, ColumnCount = 4, RowCount = 10, TotalCount = 8 };
 
+// A cell's mark, kept in the cell window's user data.
+enum CellColour { White = 0, Blue = 1, Red = 2 };
+enum { MarkCount = Red + 1 };
+
 // Decimal text of value, "-" before a negative one, no leading zeros.
 void IntToText(int value, char (&text)[IntTextSize]);
 
@@ -35,7 +39,8 @@ struct TotalTexts {
     char text[TotalCount][FieldTextSize];
 };
 
-// Totals of a sheet: cell i (0..39) is the cell 101 + i, colour[i] its mark.
+// Totals of a sheet: cell i (0..39) is the cell 101 + i, colour[i] its mark (anything but
+// Blue and Red counts as White).
 void ComputeTotals(const char (&cells)[CellCount][FieldTextSize], const int (&colour)[CellCount],
                    TotalTexts& totals);
 

@@ -5,8 +5,7 @@
 
 #include <windows.h>
 
-// A cell's mark, kept in the cell window's user data.
-enum CellColour { White = 0, Blue = 1, Red = 2 };
+#include "duration.h"
 
 // Whether the window is one of the main window's 40 cells.
 bool IsCell(HWND window);

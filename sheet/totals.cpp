@@ -6,6 +6,9 @@
 
 #include <cstring>
 
+static_assert(CellCount == IDC_LAST_CELL - IDC_FIRST_CELL + 1, "a text and a mark for each cell");
+static_assert(TotalCount == IDC_LAST_TOTAL - IDC_FIRST_TOTAL + 1, "a text for each total field");
+
 CellColour ReadCellColour(HWND cell)
 {
     LONG_PTR value = GetWindowLongPtrA(cell, GWLP_USERDATA);
@@ -65,5 +68,5 @@ void RecalcTotals(HWND mainWindow)
                                           IDC_BLUE_SUM,
                                           IDC_RED_SUM};
     for (int id : order)
-        Store(mainWindow, id, totals.text[id - IDC_WHITE_SUM]);
+        Store(mainWindow, id, totals.text[id - IDC_FIRST_TOTAL]);
 }

@@ -6,8 +6,21 @@
 #include "../sheet/sheet.h"
 #include "palette.h"
 
-HBRUSH BackgroundBrush;
-static HBRUSH WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
+static HBRUSH BackgroundBrush, WhiteBrush, BlueBrush, RedBrush, NavyBrush, LavenderBrush;
+
+// The class's background is made before the window, for start-up (app/startup.cpp), and lives
+// as long as the window: it goes with the other brushes.
+HBRUSH CreateBackgroundBrush()
+{
+    BackgroundBrush = CreateSolidBrush(BackgroundColour);
+    return BackgroundBrush;
+}
+
+void DeleteBackgroundBrush()
+{
+    DeleteObject(BackgroundBrush);
+    BackgroundBrush = nullptr;
+}
 
 void CreateColourBrushes()
 {
@@ -18,8 +31,6 @@ void CreateColourBrushes()
     LavenderBrush = CreateSolidBrush(LavenderColour);
 }
 
-// The class's background brush goes with the others: it was made before the window, by
-// start-up (app/startup.cpp), and lives as long as the window.
 void DeleteColourBrushes()
 {
     HBRUSH* brushes[] = {&BackgroundBrush, &WhiteBrush, &BlueBrush, &RedBrush, &NavyBrush, &LavenderBrush};
@@ -56,15 +67,15 @@ HBRUSH CellColours(HDC dc, HWND cell)
 HBRUSH StaticColours(HDC dc, HWND control)
 {
     int id = GetDlgCtrlID(control);
-    if (id >= IDC_FIRST_SIGMA && id <= IDC_LAST_TIME_HEADER)
+    if (id >= IDC_FIRST_COLUMN_HEADING && id <= IDC_LAST_COLUMN_HEADING)
         return Paint(dc, NavyColour, WhiteColour, NavyBrush);
-    if (id >= IDC_GRAND_TOTAL && id <= IDC_LAST_COLUMN_TOTAL)
+    if (id >= IDC_FIRST_NAVY_TOTAL && id <= IDC_LAST_NAVY_TOTAL)
         return Paint(dc, NavyColour, WhiteColour, NavyBrush);
     if (id == IDC_TOTALS_HEADER)
         return Paint(dc, LavenderColour, NavyColour, LavenderBrush);
-    if (id >= IDC_TOTALS_FRAME && id <= IDC_LAST_ROW_LABEL)
+    if (id >= IDC_FIRST_LAVENDER && id <= IDC_LAST_LAVENDER)
         return Paint(dc, LavenderColour, BlackColour, LavenderBrush);
-    if (id >= IDC_WHITE_SUM && id <= IDC_RED_SUM)
-        return MarkColours(dc, id - IDC_WHITE_SUM);
+    if (id >= IDC_FIRST_COLOUR_SUM && id <= IDC_LAST_COLOUR_SUM)
+        return MarkColours(dc, id - IDC_FIRST_COLOUR_SUM);
     return nullptr;
 }

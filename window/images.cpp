@@ -10,6 +10,9 @@
 HBITMAP MenuTexture, MenuTextureInverse;
 HICON MenuIcons[MenuIconCount + 1];
 
+static_assert(MenuIconCount == IDI_LAST_MENU_ICON - IDI_FIRST_MENU_ICON + 1, "one menu icon for each role");
+static_assert(ButtonCount == IDI_LAST_GLYPH - IDI_FIRST_GLYPH + 1, "one glyph for each image button");
+
 static HBITMAP LoadBitmapNumber(int number) { return LoadBitmapA(ProgramInstance, MAKEINTRESOURCEA(number)); }
 
 static HICON LoadSmallIcon(int number)
@@ -45,10 +48,10 @@ static HBITMAP LoadFace(int number)
 
 static void LoadButtonFaces()
 {
-    for (int i = 1; i <= ButtonCount; ++i)
-        ButtonFaceUp[i] = LoadFace(IDB_FACE_UP);
-    for (int i = 1; i <= ButtonCount; ++i)
-        ButtonFaceDown[i] = LoadFace(IDB_FACE_DOWN);
+    for (int i = 1; i <= ButtonCount; ++i) {
+        HBITMAP up = LoadFace(IDB_FACE_UP);
+        SetButtonFaces(i, up, LoadFace(IDB_FACE_DOWN));
+    }
 }
 
 static void DrawGlyphOn(HDC memory, HBITMAP face, HICON glyph, int offset)
@@ -66,7 +69,7 @@ static void ComposeFaces()
 {
     HICON glyphs[ButtonCount + 1];
     for (int i = 1; i <= ButtonCount; ++i)
-        glyphs[i] = LoadSmallIcon(IDI_GLYPH_WHITE_ONLY + i - 1);
+        glyphs[i] = LoadSmallIcon(IDI_FIRST_GLYPH + i - 1);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     for (int i = 1; i <= ButtonCount; ++i)
@@ -83,7 +86,7 @@ static void LoadMenuIcons()
 {
     for (int i = 1; i <= MenuIconCount; ++i) {
         HICON previous = MenuIcons[i];
-        MenuIcons[i] = LoadSmallIcon(IDI_MENU_MARK_WHITE + i - 1);
+        MenuIcons[i] = LoadSmallIcon(IDI_FIRST_MENU_ICON + i - 1);
         if (previous != nullptr)
             DestroyIcon(previous);
     }
@@ -105,7 +108,7 @@ void DeleteImages()
     for (int i = 1; i <= ButtonCount; ++i) {
         DeleteObject(ButtonFaceUp[i]);
         DeleteObject(ButtonFaceDown[i]);
-        ButtonFaceUp[i] = ButtonFaceDown[i] = nullptr;
+        SetButtonFaces(i, nullptr, nullptr);
     }
 }
 
@@ -116,7 +119,7 @@ void ReloadImages()
     LoadButtonFaces();
     ComposeFaces();
     for (int i = 1; i <= ButtonCount; ++i)
-        SendDlgItemMessageA(MainWindow, IDC_WHITE_ONLY_BUTTON + i - 1, STM_SETIMAGE, IMAGE_BITMAP,
+        SendDlgItemMessageA(MainWindow, IDC_FIRST_BUTTON + i - 1, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
     LoadMenuIcons();
     SendMessageA(MainWindow, WM_SETICON, ICON_BIG,

@@ -32,7 +32,7 @@ enum { ButtonSize = 21 };
 
 // The controls made by the latest WM_CREATE, by identifier. Creation works on these handles
 // instead of asking for each control again: under Wine every GetDlgItem is a trip to the server.
-static HWND Made[IDC_MARK_RED_BUTTON + 1];
+static HWND Made[IDC_LAST_CONTROL + 1];
 
 static HWND Child(HWND window, const char* className, int id, const char* text, DWORD style, int x, int y,
                   int width, int height)
@@ -71,8 +71,8 @@ static int MeasureFigureFont()
     int width4 = box.right;
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    ColonWidth = width5 - width4;
-    DigitWidth = (width5 - ColonWidth) / 4;
+    int colonWidth = width5 - width4;
+    SetCellMetrics(colonWidth, (width5 - colonWidth) / 4);
     return (23 - height) / 2;
 }
 
@@ -129,7 +129,7 @@ static void CreateTotalsAndButtons(HWND window)
     SetRegion(frame, u);
     for (int id = IDC_WHITE_SUM; id <= IDC_GRAND_TOTAL; ++id)
         Child(window, "STATIC", id, "0000:00", TotalStyle, 405, 23 * (id - IDC_WHITE_SUM + 1) + 3, 78, 22);
-    for (int id = IDC_WHITE_SUM; id <= IDC_LAST_COLUMN_TOTAL; ++id)
+    for (int id = IDC_FIRST_TOTAL; id <= IDC_LAST_TOTAL; ++id)
         GuardTotalField(Made[id]);
     HWND panel =
         Child(window, "STATIC", IDC_BUTTON_PANEL, "", PanelStyle, PanelPlace.x, PanelPlace.y, 100, 148);
@@ -140,7 +140,7 @@ static void CreateTotalsAndButtons(HWND window)
     }
     SetRegion(panel, holes);
     for (int i = 1; i <= ButtonCount; ++i)
-        Child(window, "STATIC", IDC_WHITE_ONLY_BUTTON + i - 1, "", ImageButtonStyle, ButtonPlaces[i].x,
+        Child(window, "STATIC", IDC_FIRST_BUTTON + i - 1, "", ImageButtonStyle, ButtonPlaces[i].x,
               ButtonPlaces[i].y, ButtonSize, ButtonSize);
 }
 
@@ -153,22 +153,19 @@ static void SetFontOf(int first, int last, HFONT font)
 
 static void SubclassButtons()
 {
-    StandardStaticProc =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(Made[IDC_WHITE_ONLY_BUTTON], GWLP_WNDPROC));
     for (int i = 1; i <= ButtonCount; ++i) {
-        HWND button = Made[IDC_WHITE_ONLY_BUTTON + i - 1];
+        HWND button = Made[IDC_FIRST_BUTTON + i - 1];
         SendMessageA(button, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ButtonFaceUp[i]));
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProc));
+        SubclassButton(button);
     }
 }
 
 static void SubclassCells(int textTop)
 {
-    StandardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(Made[IDC_FIRST_CELL], GWLP_WNDPROC));
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         HWND cell = Made[id];
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(FigureFont), FALSE);
-        SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellEditProc));
+        SubclassCell(cell);
         RECT text;
         SendMessageA(cell, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
         text.top = textTop;
@@ -194,15 +191,14 @@ void CreateMainWindowContents(HWND window)
 
     SetFontOf(IDC_FIRST_ROW_LABEL, IDC_LAST_ROW_LABEL, LabelFont);
     SetFontOf(IDC_FIRST_SIGMA, IDC_LAST_SIGMA, SymbolFont);
-    SetFontOf(IDC_FIRST_NUMBER_HEADER, IDC_TOTALS_HEADER, LabelFont);
-    SetFontOf(IDC_WHITE_SUM, IDC_LAST_COLUMN_TOTAL, FigureFont);
+    SetFontOf(IDC_FIRST_LABEL_FONT_HEADING, IDC_LAST_LABEL_FONT_HEADING, LabelFont);
+    SetFontOf(IDC_FIRST_TOTAL, IDC_LAST_TOTAL, FigureFont);
 
-    FocusedCellId = IDC_FIRST_CELL;
-    FocusCell(Made[IDC_FIRST_CELL], 0);
+    StartAtFirstCell(Made[IDC_FIRST_CELL]);
 
-    MainMenu = GetMenu(window);
-    ColourMenu = GetSubMenu(LoadMenuA(ProgramInstance, MAKEINTRESOURCEA(IDR_COLOUR_MENU)), 0);
-    ApplyMenuLook();
+    HMENU menuBar = GetMenu(window);
+    LoadColourMenu();
+    SetUpMenuLook(menuBar);
 }
 
 void DeleteDrawingObjects()

@@ -9,8 +9,10 @@
 #include "../sheet/sheet.h"
 #include "placement.h"
 
-bool IsWindows2000;
+static bool IsWindows2000;
 static bool MenuBarDirty;
+
+void NoteWindows2000(bool isWindows2000) { IsWindows2000 = isWindows2000; }
 
 static void ShowAbout(HWND window)
 {
@@ -49,71 +51,82 @@ static void KeepClientSize(HWND window, WPARAM kind)
                    outer.bottom - outer.top - dy, TRUE);
 }
 
-static void RedrawMenuBar(HWND window)
+static void EndWindow()
 {
-    DrawMenuBar(window);
-    MenuBarDirty = false;
+    DeleteDrawingObjects();
+    PostQuitMessage(0);
 }
 
+static void Activate(HWND window, WORD state)
+{
+    // Wine keeps the mouse capture across activation; a held button must let go.
+    if (state == WA_INACTIVE)
+        ReleaseButtonCapture();
+    SetFocus(GetDlgItem(window, FocusedCellId));
+}
+
+static void ChangeDisplay()
+{
+    ReloadImages();
+    ApplyMenuLook();
+}
+
+// The menus' items draw their own pictures (the menu bar's and the colour menu's, control 0).
+static void MenuItem(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != 0)
+        return;
+    if (message == WM_MEASUREITEM)
+        MeasureMenuItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    else
+        DrawMenuItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+}
+
+// On Windows 2000 the menu bar needs redrawing once the pointer has been over it and moves on,
+// and when a menu of the bar closes.
+static void KeepMenuBarClean(HWND window, UINT message, WPARAM wParam)
+{
+    if (!IsWindows2000)
+        return;
+    if (message == WM_NCMOUSEMOVE && wParam == HTMENU)
+        MenuBarDirty = true;
+    else if (message == WM_EXITMENULOOP ? wParam == 0 : MenuBarDirty) {
+        DrawMenuBar(window);
+        MenuBarDirty = false;
+    }
+}
+
+static LRESULT ControlColours(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    HWND control = reinterpret_cast<HWND>(lParam);
+    return reinterpret_cast<LRESULT>(message == WM_CTLCOLOREDIT ? CellColours(dc, control)
+                                                                : StaticColours(dc, control));
+}
+
+// Wine, like newer Windows, sends the wheel to the window under the pointer; the labels, totals
+// and buttons hand it on to WM_MOUSEWHEEL here.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE: CreateMainWindowContents(window); return 0;
-    case WM_DESTROY:
-        DeleteDrawingObjects();
-        PostQuitMessage(0);
-        return 0;
+    case WM_DESTROY: EndWindow(); return 0;
     case WM_SIZE: KeepClientSize(window, wParam); return 0;
-    case WM_ACTIVATE:
-        // Wine keeps the mouse capture across activation; a held button must let go.
-        if (LOWORD(wParam) == WA_INACTIVE)
-            ReleaseButtonCapture();
-        SetFocus(GetDlgItem(window, FocusedCellId));
-        return 0;
+    case WM_ACTIVATE: Activate(window, LOWORD(wParam)); return 0;
     case WM_CANCELMODE: ReleaseButtonCapture(); break;
-    case WM_SYSCOLORCHANGE:
+    case WM_SYSCOLORCHANGE: ApplyMenuLook(); return 0;
     case WM_THEMECHANGED: ApplyMenuLook(); return 0;
-    case WM_DISPLAYCHANGE:
-        ReloadImages();
-        ApplyMenuLook();
-        return 0;
+    case WM_DISPLAYCHANGE: ChangeDisplay(); return 0;
     case WM_MEASUREITEM:
-        if (wParam == 0)
-            MeasureMenuItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-        return 0;
-    case WM_DRAWITEM:
-        if (wParam == 0)
-            DrawMenuItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return 0;
+    case WM_DRAWITEM: MenuItem(message, wParam, lParam); return 0;
     case WM_NCMOUSEMOVE:
-        if (IsWindows2000) {
-            if (wParam == HTMENU)
-                MenuBarDirty = true;
-            else if (MenuBarDirty)
-                RedrawMenuBar(window);
-        }
-        return 0;
     case WM_MOUSEMOVE:
-        if (IsWindows2000 && MenuBarDirty)
-            RedrawMenuBar(window);
-        return 0;
-    case WM_EXITMENULOOP:
-        if (IsWindows2000 && wParam == 0)
-            RedrawMenuBar(window);
-        return 0;
+    case WM_EXITMENULOOP: KeepMenuBarClean(window, message, wParam); return 0;
     case WM_COMMAND: OnCommand(window, LOWORD(wParam)); return 0;
     case WM_TIMER: RepeatTick(static_cast<int>(wParam)); return 0;
-    case WM_MOUSEWHEEL:
-        // Wine, like newer Windows, sends the wheel to the window under the pointer; the labels,
-        // totals and buttons hand it on to here.
-        TurnWheel(wParam);
-        return 0;
+    case WM_MOUSEWHEEL: TurnWheel(wParam); return 0;
     case WM_CTLCOLOREDIT:
-        return reinterpret_cast<LRESULT>(
-            CellColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-    case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<LRESULT>(
-            StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_CTLCOLORSTATIC: return ControlColours(message, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

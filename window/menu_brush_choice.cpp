@@ -26,9 +26,9 @@ struct Constant {
     uint64_t significand;
     int scale;
 };
-const Constant Red = {0x999999999999999AULL, 65};   // 0.30
-const Constant Green = {0x970A3D70A3D70A3DULL, 64}; // 0.59
-const Constant Blue = {0xE147AE147AE147AEULL, 67};  // 0.11
+const Constant RedWeight = {0x999999999999999AULL, 65};   // 0.30
+const Constant GreenWeight = {0x970A3D70A3D70A3DULL, 64}; // 0.59
+const Constant BlueWeight = {0xE147AE147AE147AEULL, 67};  // 0.11
 
 Fixed ShiftLeft(Fixed v, int bits)
 {
@@ -103,9 +103,9 @@ Fixed Term(unsigned byte, Constant c)
 
 int MenuTextLightness(unsigned long colour)
 {
-    Fixed red = Term(colour & 0xFF, Red);
-    Fixed green = Term((colour >> 8) & 0xFF, Green);
-    Fixed blue = Term((colour >> 16) & 0xFF, Blue);
+    Fixed red = Term(colour & 0xFF, RedWeight);
+    Fixed green = Term((colour >> 8) & 0xFF, GreenWeight);
+    Fixed blue = Term((colour >> 16) & 0xFF, BlueWeight);
     Fixed sum = RoundToExtended(Add(RoundToExtended(Add(red, green)), blue));
     return static_cast<int>(ShiftRight(sum, FractionBits).low & 0xFF);
 }

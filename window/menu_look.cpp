@@ -6,9 +6,15 @@
 #include "../input/input.h"
 #include "menu_brush_choice.h"
 
-GetMenuInfoFunction GetMenuInfoEntry;
-SetMenuInfoFunction SetMenuInfoEntry;
-HMENU MainMenu;
+static GetMenuInfoFunction GetMenuInfoEntry;
+static SetMenuInfoFunction SetMenuInfoEntry;
+static HMENU MainMenu;
+
+void SetMenuInfoFunctions(GetMenuInfoFunction get, SetMenuInfoFunction set)
+{
+    GetMenuInfoEntry = get;
+    SetMenuInfoEntry = set;
+}
 
 // The pattern brushes of the two textures: made here each time the look is applied (the
 // first time at the end of the window's creation), deleted here at the end.
@@ -63,9 +69,15 @@ void ApplyMenuLook()
     AskForPictures(MainMenu, MainItems, 8);
 }
 
+void SetUpMenuLook(HMENU menuBar)
+{
+    MainMenu = menuBar;
+    ApplyMenuLook();
+}
+
 void MeasureMenuItem(MEASUREITEMSTRUCT* item)
 {
-    item->itemWidth = item->itemID >= IDM_COLOUR_WHITE && item->itemID <= IDM_COLOUR_RED ? 38 : 20;
+    item->itemWidth = item->itemID >= IDM_FIRST_COLOUR && item->itemID <= IDM_LAST_COLOUR ? 38 : 20;
     item->itemHeight = 18;
 }
 
@@ -87,10 +99,10 @@ static const struct {
 void DrawMenuItem(const DRAWITEMSTRUCT* item)
 {
     UINT id = item->itemID;
-    if (id >= IDM_COLOUR_WHITE && id <= IDM_COLOUR_RED) {
+    if (id >= IDM_FIRST_COLOUR && id <= IDM_LAST_COLOUR) {
         bool checked = (GetMenuState(ColourMenu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
         DrawPicture(item, MenuIcons[checked ? ChosenIcon : NotChosenIcon], 2);
-        DrawPicture(item, MenuIcons[MarkWhiteIcon + (id - IDM_COLOUR_WHITE)], 20);
+        DrawPicture(item, MenuIcons[MarkWhiteIcon + (id - IDM_FIRST_COLOUR)], 20);
         return;
     }
     for (const auto& entry : ItemIcons)

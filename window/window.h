@@ -4,16 +4,21 @@
 
 #include <windows.h>
 
-// Set once by start-up (app/startup.cpp): version 5.0, whose menu bar needs redrawing.
-extern bool IsWindows2000;
-// The class's background, made by start-up (app/startup.cpp) before the window exists and
-// deleted with the window's other brushes (colours.cpp).
-extern HBRUSH BackgroundBrush;
-// GetMenuInfo and SetMenuInfo, looked up in user32 by start-up (app/startup.cpp).
+// Told once by start-up (app/startup.cpp) whether this is Windows 2000, version 5.0, whose
+// menu bar needs redrawing after a menu.
+void NoteWindows2000(bool isWindows2000);
+
+// The class's background, made for start-up (app/startup.cpp) before the window exists and
+// deleted with the window's other brushes, by DeleteColourBrushes, or by DeleteBackgroundBrush
+// when the window could not be made.
+HBRUSH CreateBackgroundBrush();
+void DeleteBackgroundBrush();
+
+// GetMenuInfo and SetMenuInfo, looked up in user32 by start-up (app/startup.cpp) and handed
+// to the menu look.
 typedef BOOL(WINAPI* GetMenuInfoFunction)(HMENU, LPMENUINFO);
 typedef BOOL(WINAPI* SetMenuInfoFunction)(HMENU, LPCMENUINFO);
-extern GetMenuInfoFunction GetMenuInfoEntry;
-extern SetMenuInfoFunction SetMenuInfoEntry;
+void SetMenuInfoFunctions(GetMenuInfoFunction get, SetMenuInfoFunction set);
 
 // Made by images.cpp, drawn by the menu look (menu_look.cpp): the menu background texture
 // and its inverted copy, and the menu icons 21..28 by their role.
@@ -30,8 +35,6 @@ enum MenuIcon {
     MenuIconCount = NotChosenIcon
 };
 extern HICON MenuIcons[MenuIconCount + 1];
-// The menu bar, kept by the window's creation (layout.cpp) for the menu look.
-extern HMENU MainMenu;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -52,6 +55,9 @@ void ReloadImages();
 void DeleteImages();
 
 // The menu look: textured background, item pictures, the colour menu's own check.
+// SetUpMenuLook keeps the menu bar and applies the look the first time, at the window's
+// creation; ApplyMenuLook applies it again after a change of colours, theme or display.
+void SetUpMenuLook(HMENU menuBar);
 void ApplyMenuLook();
 void DeleteMenuBrushes();
 HBRUSH ChooseMenuBrush(HBRUSH plain, HBRUSH inverse);

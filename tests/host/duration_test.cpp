@@ -97,7 +97,7 @@ struct Sheet {
     {
         for (int i = 0; i < CellCount; ++i) {
             std::strcpy(cells[i], "00:00");
-            colour[i] = 0;
+            colour[i] = White;
         }
     }
     void Set(int id, const char* text, int mark)
@@ -124,32 +124,32 @@ TEST(ComputeTotals, WorkedSheets)
     EXPECT_EQ(empty.Totals(), "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00");
 
     Sheet mixed;
-    mixed.Set(101, "03:45", 0);
-    mixed.Set(102, "04:30", 0);
-    mixed.Set(103, "10:00", 1);
+    mixed.Set(101, "03:45", White);
+    mixed.Set(102, "04:30", White);
+    mixed.Set(103, "10:00", Blue);
     EXPECT_EQ(mixed.Totals(), "0008:15 0010:00 0000:00 0018:15 018:15 000:00 000:00 000:00");
 
     Sheet red;
-    red.Set(101, "59:59", 2);
-    red.Set(111, "00:01", 2);
+    red.Set(101, "59:59", Red);
+    red.Set(111, "00:01", Red);
     EXPECT_EQ(red.Totals(), "0000:00 0000:00 0060:00 0060:00 059:59 000:01 000:00 000:00");
 
     Sheet full;
     for (int id = 101; id <= 140; ++id)
-        full.Set(id, "59:59", 0);
+        full.Set(id, "59:59", White);
     EXPECT_EQ(full.Totals(), "2399:20 0000:00 0000:00 2399:20 599:50 599:50 599:50 599:50");
 }
 
 TEST(ComputeTotals, CarriesAndOddTexts)
 {
     Sheet halves;
-    halves.Set(101, "00:30", 0);
-    halves.Set(102, "00:30", 0);
+    halves.Set(101, "00:30", White);
+    halves.Set(102, "00:30", White);
     EXPECT_EQ(halves.Totals(), "0001:00 0000:00 0000:00 0001:00 001:00 000:00 000:00 000:00");
 
     Sheet odd;
-    odd.Set(111, "5:30", 1);  // read part by part: neither part is a number
-    odd.Set(112, "07:05", 5); // a stray mark counts as White
+    odd.Set(111, "5:30", Blue); // read part by part: neither part is a number
+    odd.Set(112, "07:05", 5);   // a stray mark counts as White
     odd.Set(113, "00:10", -3);
     EXPECT_EQ(odd.Totals(), "0007:15 0000:00 0000:00 0007:15 000:00 007:15 000:00 000:00");
 }

@@ -4,6 +4,7 @@
 #include "main_window_fixture.h"
 
 #include "../../app/app.h"
+#include "../../sheet/sheet.h"
 #include "../../window/window.h"
 
 namespace {
@@ -82,9 +83,9 @@ TEST_F(ButtonTest, ActionsHappenAtThePressAndLeaveTheFocus)
         SCOPED_TRACE("button " + std::to_string(p.button));
         Put(102, "01:00");
         Put(105, "02:00");
-        SetWindowLongPtrA(Control(105), GWLP_USERDATA, 2);
+        SetWindowLongPtrA(Control(105), GWLP_USERDATA, Red);
         Put(115, "03:00");
-        SetWindowLongPtrA(Control(115), GWLP_USERDATA, 1);
+        SetWindowLongPtrA(Control(115), GWLP_USERDATA, Blue);
         SendMessageA(Control(115), EM_SETSEL, 4, 3);
         Press(p.button);
         EXPECT_EQ(Totals(), p.totals) << "at the press";
@@ -163,10 +164,10 @@ TEST_F(ButtonTest, TheSecondClickOfADoubleClickIsAPress)
     Press(IDC_WHITE_ONLY_BUTTON);
     Release(IDC_WHITE_ONLY_BUTTON);
     SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
-    ASSERT_EQ(Mark(107), 2);
+    ASSERT_EQ(Mark(107), Red);
     SendMessageA(Control(IDC_WHITE_ONLY_BUTTON), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
     Release(IDC_WHITE_ONLY_BUTTON);
-    EXPECT_EQ(Mark(107), 0);
+    EXPECT_EQ(Mark(107), White);
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0001:00");
     ExpectReleased(IDC_WHITE_ONLY_BUTTON);
 }

@@ -151,7 +151,7 @@ TEST_F(ColourMenuTest, ARightClickOpensTheMenuAtTheEndOfTheText)
         int x, digit;
     } presses[] = {{3, 0}, {30, 1}, {40, 3}, {66, 4}};
     Put(115, "03:00");
-    SetWindowLongPtrA(Control(115), GWLP_USERDATA, 1);
+    SetWindowLongPtrA(Control(115), GWLP_USERDATA, Blue);
     for (const auto& press : presses) {
         SCOPED_TRACE("press at x = " + std::to_string(press.x));
         Put(101, "00:00");
@@ -167,7 +167,7 @@ TEST_F(ColourMenuTest, ARightClickOpensTheMenuAtTheEndOfTheText)
         EXPECT_EQ(FocusedCellId, 115);
         EXPECT_EQ(SelectedDigit(115), press.digit);
         Pump();
-        EXPECT_EQ(Mark(115), 1) << "Escape chooses nothing";
+        EXPECT_EQ(Mark(115), Blue) << "Escape chooses nothing";
     }
 }
 
@@ -199,15 +199,15 @@ TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
 {
     Put(140, "10:00");
     Put(115, "03:00");
-    SetWindowLongPtrA(Control(115), GWLP_USERDATA, 1);
+    SetWindowLongPtrA(Control(115), GWLP_USERDATA, Blue);
     RecalcTotals(window);
     {
         MenuWatch watch(ChooseRed);
         RightClick(Control(115), 60);
     }
     Pump();
-    EXPECT_EQ(Mark(115), 2);
-    EXPECT_EQ(Mark(140), 0);
+    EXPECT_EQ(Mark(115), Red);
+    EXPECT_EQ(Mark(140), White);
     EXPECT_EQ(Totals(), "0010:00 0000:00 0003:00 0013:00 000:00 003:00 000:00 010:00");
     EXPECT_EQ(FocusAndDigit(), "115 4");
 
@@ -217,14 +217,14 @@ TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
         SendMessageA(Control(140), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(140)), -1);
     }
     Pump();
-    EXPECT_EQ(Mark(140), 1);
-    EXPECT_EQ(Mark(115), 2);
+    EXPECT_EQ(Mark(140), Blue);
+    EXPECT_EQ(Mark(115), Red);
     {
         MenuWatch watch(ChooseWhite);
         RightClick(Control(115), 10);
     }
     Pump();
-    EXPECT_EQ(Mark(115), 0);
+    EXPECT_EQ(Mark(115), White);
     EXPECT_EQ(Totals(), "0003:00 0010:00 0000:00 0013:00 000:00 003:00 000:00 010:00");
 }
 
@@ -239,20 +239,20 @@ TEST_F(ColourMenuTest, AReleaseAloneOpensNoMenu)
     Pump();
     EXPECT_EQ(watch.Opened(), 0);
     EXPECT_EQ(FocusedId(), 101);
-    EXPECT_EQ(Mark(101), 0);
-    EXPECT_EQ(Mark(113), 0);
+    EXPECT_EQ(Mark(101), White);
+    EXPECT_EQ(Mark(113), White);
 }
 
 TEST_F(ColourMenuTest, AMenuAskedOfAnotherCellIsThatCells)
 {
     Put(101, "00:00");
-    SetWindowLongPtrA(Control(113), GWLP_USERDATA, 2);
+    SetWindowLongPtrA(Control(113), GWLP_USERDATA, Red);
     {
         MenuWatch watch(ChooseBlue);
         SendMessageA(Control(113), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(113)), -1);
     }
     Pump();
-    EXPECT_EQ(Mark(113), 1);
-    EXPECT_EQ(Mark(101), 0);
+    EXPECT_EQ(Mark(113), Blue);
+    EXPECT_EQ(Mark(101), White);
     EXPECT_EQ(FocusedId(), 113);
 }

@@ -4,13 +4,7 @@
 
 #include "../../base/resource.h"
 #include "../../sheet/sheet.h"
-
-namespace {
-
-const COLORREF WhiteColour = RGB(255, 255, 255), BlackColour = RGB(0, 0, 0), BlueColour = RGB(0, 0, 255),
-               RedColour = RGB(255, 0, 0), NavyColour = RGB(0, 0, 128), LavenderColour = RGB(225, 225, 255);
-
-} // namespace
+#include "../../window/palette.h"
 
 using ColoursTest = MainWindowTest;
 

@@ -31,7 +31,7 @@ TEST_F(CommandsTest, WhiteOnlyKeepsTheDurations)
     SetWindowLongPtrA(Control(120), GWLP_USERDATA, 9);
     SendMessageA(window, WM_COMMAND, IDM_WHITE_ONLY, 0);
     for (int id = 101; id <= 140; ++id)
-        EXPECT_EQ(Mark(id), 0) << id;
+        EXPECT_EQ(Mark(id), White) << id;
     EXPECT_EQ(Text(103), "01:10");
     EXPECT_EQ(Text(138), "02:20");
     EXPECT_EQ(Totals(), "0003:30 0000:00 0000:00 0003:30 001:10 000:00 000:00 002:20");
@@ -47,7 +47,7 @@ TEST_F(CommandsTest, ResetClearsEverythingAndReturnsToTheFirstCell)
     SendMessageA(window, WM_COMMAND, IDM_RESET, 0);
     for (int id = 101; id <= 140; ++id) {
         EXPECT_EQ(Text(id), "00:00") << id;
-        EXPECT_EQ(Mark(id), 0) << id;
+        EXPECT_EQ(Mark(id), White) << id;
     }
     EXPECT_EQ(Totals(), "0000:00 0000:00 0000:00 0000:00 000:00 000:00 000:00 000:00");
     EXPECT_EQ(FocusedId(), 101);
@@ -61,7 +61,7 @@ TEST_F(CommandsTest, MarkingWithoutAFocusedCellDoesNothing)
     SetFocus(nullptr);
     SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     for (int id = 101; id <= 140; ++id)
-        EXPECT_EQ(Mark(id), 0);
+        EXPECT_EQ(Mark(id), White);
     EXPECT_EQ(GetWindowLongPtrA(Control(IDC_WHITE_SUM), GWLP_USERDATA), 0);
 }
 

@@ -25,7 +25,7 @@ HBRUSH MenuBackground(HMENU menu)
     MENUINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = MIM_BACKGROUND;
-    GetMenuInfoEntry(menu, &info);
+    GetMenuInfo(menu, &info);
     return info.hbrBack;
 }
 
@@ -41,7 +41,7 @@ struct Images {
         Images images;
         images.texture = MenuTexture;
         images.textureInverse = MenuTextureInverse;
-        images.brush = MenuBackground(MainMenu);
+        images.brush = MenuBackground(GetMenu(MainWindow));
         for (int i = 1; i <= ButtonCount; ++i) {
             images.up[i] = ButtonFaceUp[i];
             images.down[i] = ButtonFaceDown[i];

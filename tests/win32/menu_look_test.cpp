@@ -22,12 +22,14 @@ HBITMAP PatternOf(HBRUSH brush)
     return made.lbStyle == BS_PATTERN ? reinterpret_cast<HBITMAP>(made.lbHatch) : nullptr;
 }
 
+HMENU MenuBar() { return GetMenu(MainWindow); }
+
 MENUINFO InfoOf(HMENU menu)
 {
     MENUINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = MIM_BACKGROUND | MIM_STYLE;
-    GetMenuInfoEntry(menu, &info);
+    GetMenuInfo(menu, &info);
     return info;
 }
 
@@ -66,7 +68,7 @@ class MenuLookTest : public MainWindowTest {
         draw.CtlType = ODT_MENU;
         draw.itemID = item;
         draw.itemAction = ODA_DRAWENTIRE;
-        draw.hwndItem = reinterpret_cast<HWND>(item >= IDM_COLOUR_WHITE ? ColourMenu : MainMenu);
+        draw.hwndItem = reinterpret_cast<HWND>(item >= IDM_COLOUR_WHITE ? ColourMenu : MenuBar());
         draw.hDC = canvas.dc();
         draw.rcItem = {left, top, left + (item >= IDM_COLOUR_WHITE ? 38 : 20), top + 18};
         EXPECT_EQ(SendMessageA(window, WM_DRAWITEM, wParam, reinterpret_cast<LPARAM>(&draw)), 0);
@@ -79,11 +81,11 @@ TEST_F(MenuLookTest, MenusHaveTheTextureAndNoCheckSpace)
     const struct {
         const char* name;
         HMENU menu;
-    } menus[] = {{"menu bar", MainMenu},
-                 {"Действия", GetSubMenu(MainMenu, 0)},
-                 {"Информация", GetSubMenu(MainMenu, 1)},
+    } menus[] = {{"menu bar", MenuBar()},
+                 {"Действия", GetSubMenu(MenuBar(), 0)},
+                 {"Информация", GetSubMenu(MenuBar(), 1)},
                  {"colour menu", ColourMenu}};
-    HBRUSH menuBrush = InfoOf(MainMenu).hbrBack;
+    HBRUSH menuBrush = InfoOf(MenuBar()).hbrBack;
     ASSERT_NE(menuBrush, nullptr);
     EXPECT_EQ(PatternOf(menuBrush), MenuTexture);
     for (const auto& m : menus) {
@@ -106,7 +108,7 @@ TEST_F(MenuLookTest, ItemsAskForTheirPictures)
         EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK);
     };
     for (UINT id : MainItems)
-        check(MainMenu, id);
+        check(MenuBar(), id);
     for (UINT id : ColourItems)
         check(ColourMenu, id);
 }
@@ -130,14 +132,14 @@ TEST_F(MenuLookTest, MenuTextColourChoosesTheTexture)
         // The change reaches the window as WM_SYSCOLORCHANGE.
         Pump();
         HBITMAP expected = c.inverse ? MenuTextureInverse : MenuTexture;
-        EXPECT_EQ(PatternOf(InfoOf(MainMenu).hbrBack), expected);
-        EXPECT_EQ(InfoOf(GetSubMenu(MainMenu, 1)).hbrBack, InfoOf(MainMenu).hbrBack);
-        EXPECT_EQ(InfoOf(ColourMenu).hbrBack, InfoOf(MainMenu).hbrBack);
+        EXPECT_EQ(PatternOf(InfoOf(MenuBar()).hbrBack), expected);
+        EXPECT_EQ(InfoOf(GetSubMenu(MenuBar(), 1)).hbrBack, InfoOf(MenuBar()).hbrBack);
+        EXPECT_EQ(InfoOf(ColourMenu).hbrBack, InfoOf(MenuBar()).hbrBack);
     }
     DeleteObject(plain);
     DeleteObject(inverse);
     Pump();
-    EXPECT_EQ(PatternOf(InfoOf(MainMenu).hbrBack), MenuTexture);
+    EXPECT_EQ(PatternOf(InfoOf(MenuBar()).hbrBack), MenuTexture);
 }
 
 TEST_F(MenuLookTest, InverseTextureIsTheTextureInverted)
@@ -311,7 +313,7 @@ TEST_F(MenuLookTest, OpenMenusShowTheirPictures)
         if (m.popup < 0)
             SendMessageA(Control(107), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(107)), -1);
         else
-            TrackPopupMenuEx(GetSubMenu(MainMenu, m.popup), 0, 200, 200, window, nullptr);
+            TrackPopupMenuEx(GetSubMenu(MenuBar(), m.popup), 0, 200, 200, window, nullptr);
         Pump();
         ASSERT_TRUE(Menu.shown) << "the menu did not open";
         for (int icon : m.once)

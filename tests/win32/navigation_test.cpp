@@ -1,6 +1,7 @@
 // Moving between cells with the keys and the wheel, and the Ctrl shortcuts of a cell.
 #include "main_window_fixture.h"
 
+#include "../../sheet/sheet.h"
 #include "../../window/window.h"
 
 namespace {
@@ -73,7 +74,7 @@ TEST_F(NavigationTest, KeysMoveToTheTensOfMinutesOfTheTarget)
         EXPECT_EQ(SelectedDigit(move.to), 0);
         EXPECT_EQ(Text(move.from), "56:43");
         EXPECT_EQ(Text(move.to), move.to == move.from ? "56:43" : "12:34");
-        EXPECT_EQ(Mark(move.from), 0);
+        EXPECT_EQ(Mark(move.from), White);
     }
 }
 
@@ -130,19 +131,19 @@ TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
     Put(112, "02:00");
     Put(125, "05:00");
     Key('B', true);
-    EXPECT_EQ(Mark(125), 1);
+    EXPECT_EQ(Mark(125), Blue);
     EXPECT_EQ(Text(IDC_BLUE_SUM), "0005:00");
     Put(112, "02:00");
     Key('R', true);
-    EXPECT_EQ(Mark(112), 2);
+    EXPECT_EQ(Mark(112), Red);
     EXPECT_EQ(Totals(), "0000:00 0005:00 0002:00 0007:00 000:00 002:00 005:00 000:00");
     Key('W', true);
-    EXPECT_EQ(Mark(112), 0);
+    EXPECT_EQ(Mark(112), White);
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0002:00");
     EXPECT_EQ(FocusAndDigit(), "112 0");
 
     Key(VK_DELETE, true); // WhiteOnly: the blue mark goes, the durations stay
-    EXPECT_EQ(Mark(125), 0);
+    EXPECT_EQ(Mark(125), White);
     EXPECT_EQ(Text(125), "05:00");
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0007:00");
     EXPECT_EQ(FocusedId(), 112);
@@ -151,7 +152,7 @@ TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
     Key(VK_BACK, true); // ResetSheet
     EXPECT_EQ(Text(112), "00:00");
     EXPECT_EQ(Text(125), "00:00");
-    EXPECT_EQ(Mark(112), 0);
+    EXPECT_EQ(Mark(112), White);
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00");
     EXPECT_EQ(FocusAndDigit(), "101 0");
 }
@@ -169,14 +170,14 @@ TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
         {'Z', true, false},        {VK_SPACE, false, false},
     };
     Put(123, "45:12");
-    SetWindowLongPtrA(Control(123), GWLP_USERDATA, 1);
+    SetWindowLongPtrA(Control(123), GWLP_USERDATA, Blue);
     SendMessageA(Control(123), EM_SETSEL, 4, 3);
     for (const auto& k : keys) {
         SCOPED_TRACE(std::string(k.control ? "Ctrl+" : "") + (k.shift ? "Shift+" : "") + "key " +
                      std::to_string(k.key));
         Key(k.key, k.control, k.shift);
         EXPECT_EQ(Text(123), "45:12");
-        EXPECT_EQ(Mark(123), 1);
+        EXPECT_EQ(Mark(123), Blue);
         EXPECT_EQ(FocusAndDigit(), "123 3");
     }
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00") << "nothing recomputed";

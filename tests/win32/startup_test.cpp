@@ -61,9 +61,8 @@ TEST_F(StartupTest, TheClassIsRegisteredAsTheProgramNeedsIt)
     info.cbSize = sizeof info;
     ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "Zelmora", &info));
     EXPECT_EQ(info.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
-    EXPECT_EQ(info.hbrBackground, BackgroundBrush);
-    LOGBRUSH brush;
-    GetObjectA(BackgroundBrush, sizeof brush, &brush);
+    LOGBRUSH brush = {};
+    ASSERT_EQ(GetObjectA(info.hbrBackground, sizeof brush, &brush), static_cast<int>(sizeof brush));
     EXPECT_EQ(brush.lbColor, RGB(170, 170, 255));
     EXPECT_NE(info.hIcon, nullptr);
     HMENU bar = GetMenu(window);
