@@ -13,7 +13,7 @@ extern HtmlHelpFunction HtmlHelpEntry; // HtmlHelpA of the engine; null when the
 
 // Loads the HTML Help engine when the system has it.
 void LoadHtmlHelp();
-// Opens the help file at the topic of the map identifier (help/context.h).
+// Opens the help file at the topic of the map identifier (base/context.h).
 void ShowHelp(int mapId);
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

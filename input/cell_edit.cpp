@@ -12,10 +12,9 @@ int ColonWidth, DigitWidth;
 HMENU ColourMenu;
 static WNDPROC StandardEditProc; // the EDIT class's own procedure, behind CellEditProc
 
-// The cell steps of cell_keys.cpp count with these numbers: a column starts at 1 modulo 10.
-static_assert(IDC_FIRST_CELL == 101 && IDC_LAST_CELL == 140, "the cells cell_keys.cpp moves between");
-static_assert(IDC_FIRST_CELL % RowCount == 1 && IDC_LAST_CELL - IDC_FIRST_CELL + 1 == CellCount,
-              "columns of RowCount cells, each starting at 1 modulo 10");
+// The cell steps of cell_keys.cpp count the cells as columns of RowCount.
+static_assert(IDC_LAST_CELL - IDC_FIRST_CELL + 1 == CellCount && CellCount == ColumnCount * RowCount,
+              "the cells are ColumnCount columns of RowCount");
 
 static LRESULT CALLBACK CellEditProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,6 +1,9 @@
 // The arithmetic of the cell editor.
 #include "cell_keys.h"
 
+#include "../base/resource.h"
+#include "../sheet/duration.h"
+
 int RightStep(int selectionEnd)
 {
     if (selectionEnd >= 5)
@@ -60,21 +63,22 @@ int ColourMenuAnchorX(int colonWidth, int digitWidth)
     return 36 + half + 2 * digitWidth;
 }
 
-// The cells are 101..140, ten to a column (IDC_FIRST_CELL..IDC_LAST_CELL of app/resource.h,
-// which this pure arithmetic does not include; cell_edit.cpp asserts the numbers). A column
-// starts at a number that is 1 modulo 10, which the first and last cell of a column rely on.
+// The cells are IDC_FIRST_CELL..IDC_LAST_CELL, RowCount to a column; a cell's place in its
+// column counts from the first cell, whatever number that has.
+static int RowOf(int cell) { return (cell - IDC_FIRST_CELL) % RowCount; }
+
 int CellToTheLeft(int cell)
 {
-    int target = cell - 10;
-    return target < 101 ? target + 40 : target;
+    int target = cell - RowCount;
+    return target < IDC_FIRST_CELL ? target + CellCount : target;
 }
 
 int CellToTheRight(int cell)
 {
-    int target = cell + 10;
-    return target > 140 ? target - 40 : target;
+    int target = cell + RowCount;
+    return target > IDC_LAST_CELL ? target - CellCount : target;
 }
 
-int FirstCellOfColumn(int cell) { return (cell - 1) / 10 * 10 + 1; }
+int FirstCellOfColumn(int cell) { return cell - RowOf(cell); }
 
-int LastCellOfColumn(int cell) { return (cell - 1) / 10 * 10 + 10; }
+int LastCellOfColumn(int cell) { return cell - RowOf(cell) + RowCount - 1; }

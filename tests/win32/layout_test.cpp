@@ -16,7 +16,7 @@ struct Place {
 };
 
 // The identifiers are numbers here on purpose: the table pins them, and with them the names
-// of app/resource.h that the rest of the tests use.
+// of base/resource.h that the rest of the tests use.
 const Place Places[] = {
     {245, "Static", "№", 0x50000201, 3, 3, 25, 22},
     {249, "Static", "Время", 0x50000201, 29, 3, 70, 22},
