@@ -11,7 +11,7 @@ class EditorTest : public MainWindowTest {};
 std::string HandSum(HWND window)
 {
     int seconds = 0;
-    for (int id = 101; id <= 140; ++id) {
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         char t[16] = {};
         GetDlgItemTextA(window, id, t, sizeof t);
         seconds += ((t[0] - '0') * 10 + (t[1] - '0')) * 60 + (t[3] - '0') * 10 + (t[4] - '0');
@@ -24,26 +24,26 @@ std::string HandSum(HWND window)
 struct Transition {
     int selected;
     const char* action; // a character to type, or "R", "L", "Del", "BS"
-    const char* text;   // cell 112 afterwards
-    const char* before; // cell 111 afterwards
+    const char* text;   // Cell(2, 2) afterwards
+    const char* before; // Cell(2, 1) afterwards
     int focused;
     int digit;
 };
 
-// Cell 112 holds 13:46 and cell 111 holds 55:55 before each row.
+// Cell(2, 2) holds 13:46 and Cell(2, 1) 55:55 before each row.
 const Transition Transitions[] = {
-    {0, "2", "23:46", "55:55", 112, 1},   {0, "7", "13:46", "55:55", 112, 0},
-    {0, "R", "13:46", "55:55", 112, 1},   {0, "L", "13:46", "55:55", 111, 4},
-    {0, "Del", "03:46", "55:55", 112, 1}, {0, "BS", "13:46", "55:50", 111, 4},
-    {1, "2", "12:46", "55:55", 112, 3},   {1, "7", "17:46", "55:55", 112, 3},
-    {1, "R", "13:46", "55:55", 112, 3},   {1, "L", "13:46", "55:55", 112, 0},
-    {1, "Del", "10:46", "55:55", 112, 3}, {1, "BS", "03:46", "55:55", 112, 0},
-    {3, "2", "13:26", "55:55", 112, 4},   {3, "7", "13:46", "55:55", 112, 3},
-    {3, "R", "13:46", "55:55", 112, 4},   {3, "L", "13:46", "55:55", 112, 1},
-    {3, "Del", "13:06", "55:55", 112, 4}, {3, "BS", "10:46", "55:55", 112, 1},
-    {4, "2", "13:42", "55:55", 113, 0},   {4, "7", "13:47", "55:55", 113, 0},
-    {4, "R", "13:46", "55:55", 113, 0},   {4, "L", "13:46", "55:55", 112, 3},
-    {4, "Del", "13:40", "55:55", 113, 0}, {4, "BS", "13:06", "55:55", 112, 3},
+    {0, "2", "23:46", "55:55", Cell(2, 2), 1},   {0, "7", "13:46", "55:55", Cell(2, 2), 0},
+    {0, "R", "13:46", "55:55", Cell(2, 2), 1},   {0, "L", "13:46", "55:55", Cell(2, 1), 4},
+    {0, "Del", "03:46", "55:55", Cell(2, 2), 1}, {0, "BS", "13:46", "55:50", Cell(2, 1), 4},
+    {1, "2", "12:46", "55:55", Cell(2, 2), 3},   {1, "7", "17:46", "55:55", Cell(2, 2), 3},
+    {1, "R", "13:46", "55:55", Cell(2, 2), 3},   {1, "L", "13:46", "55:55", Cell(2, 2), 0},
+    {1, "Del", "10:46", "55:55", Cell(2, 2), 3}, {1, "BS", "03:46", "55:55", Cell(2, 2), 0},
+    {3, "2", "13:26", "55:55", Cell(2, 2), 4},   {3, "7", "13:46", "55:55", Cell(2, 2), 3},
+    {3, "R", "13:46", "55:55", Cell(2, 2), 4},   {3, "L", "13:46", "55:55", Cell(2, 2), 1},
+    {3, "Del", "13:06", "55:55", Cell(2, 2), 4}, {3, "BS", "10:46", "55:55", Cell(2, 2), 1},
+    {4, "2", "13:42", "55:55", Cell(2, 3), 0},   {4, "7", "13:47", "55:55", Cell(2, 3), 0},
+    {4, "R", "13:46", "55:55", Cell(2, 3), 0},   {4, "L", "13:46", "55:55", Cell(2, 2), 3},
+    {4, "Del", "13:40", "55:55", Cell(2, 3), 0}, {4, "BS", "13:06", "55:55", Cell(2, 2), 3},
 };
 
 } // namespace
@@ -52,9 +52,9 @@ TEST_F(EditorTest, EveryTransitionOfTheEditor)
 {
     for (const Transition& row : Transitions) {
         SCOPED_TRACE(std::string("position ") + std::to_string(row.selected) + ", " + row.action);
-        Put(111, "55:55");
-        Put(112, "13:46");
-        SendMessageA(Control(112), EM_SETSEL, row.selected + 1, row.selected);
+        Put(Cell(2, 1), "55:55");
+        Put(Cell(2, 2), "13:46");
+        SendMessageA(Control(Cell(2, 2)), EM_SETSEL, row.selected + 1, row.selected);
         std::string action = row.action;
         if (action == "R")
             Key(VK_RIGHT);
@@ -66,8 +66,8 @@ TEST_F(EditorTest, EveryTransitionOfTheEditor)
             Key(VK_BACK);
         else
             Type(row.action);
-        EXPECT_EQ(Text(112), row.text);
-        EXPECT_EQ(Text(111), row.before);
+        EXPECT_EQ(Text(Cell(2, 2)), row.text);
+        EXPECT_EQ(Text(Cell(2, 1)), row.before);
         EXPECT_EQ(FocusedId(), row.focused);
         EXPECT_EQ(FocusedCellId, row.focused);
         EXPECT_EQ(SelectedDigit(row.focused), row.digit);
@@ -81,7 +81,7 @@ TEST_F(EditorTest, EveryTransitionOfTheEditor)
 TEST_F(EditorTest, FourDigitsFillACellAndMoveOn)
 {
     Type("3745");
-    EXPECT_EQ(Text(101), "37:45");
+    EXPECT_EQ(Text(Cell(1, 1)), "37:45");
     EXPECT_EQ(FocusAndDigit(), "102 0");
     EXPECT_EQ(Totals(), "0037:45 0000:00 0000:00 0037:45 037:45 000:00 000:00 000:00");
     Type("0130");
@@ -90,38 +90,38 @@ TEST_F(EditorTest, FourDigitsFillACellAndMoveOn)
 
 TEST_F(EditorTest, TypingPastTheLastCellWrapsToTheFirst)
 {
-    Put(140, "00:00");
+    Put(Cell(4, 10), "00:00");
     Type("5959");
-    EXPECT_EQ(Text(140), "59:59");
+    EXPECT_EQ(Text(Cell(4, 10)), "59:59");
     EXPECT_EQ(FocusAndDigit(), "101 0");
     EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "059:59");
 }
 
 TEST_F(EditorTest, DeleteAndBackSpaceAcrossCells)
 {
-    Put(110, "11:11");
-    SendMessageA(Control(110), EM_SETSEL, 5, 4);
+    Put(Cell(1, 10), "11:11");
+    SendMessageA(Control(Cell(1, 10)), EM_SETSEL, 5, 4);
     Key(VK_DELETE);
-    EXPECT_EQ(Text(110), "11:10");
+    EXPECT_EQ(Text(Cell(1, 10)), "11:10");
     EXPECT_EQ(FocusAndDigit(), "111 0");
 
-    Put(140, "22:22");
-    Put(101, "33:33");
+    Put(Cell(4, 10), "22:22");
+    Put(Cell(1, 1), "33:33");
     Key(VK_BACK);
-    EXPECT_EQ(Text(140), "22:20");
-    EXPECT_EQ(Text(101), "33:33");
+    EXPECT_EQ(Text(Cell(4, 10)), "22:20");
+    EXPECT_EQ(Text(Cell(1, 1)), "33:33");
     EXPECT_EQ(FocusAndDigit(), "140 4");
     EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "022:20");
 }
 
 TEST_F(EditorTest, CharactersOtherThanAllowedDigitsChangeNothing)
 {
-    Put(101, "12:34");
+    Put(Cell(1, 1), "12:34");
     const unsigned char dropped[] = {'a', 'W', ' ', ':', '\r', 0x1B, 0x08, 0x16, 0x03, 0x18, 0x1A, '-', 0xB9};
     for (unsigned char c : dropped) {
-        SendMessageA(Control(101), WM_CHAR, c, 1);
-        EXPECT_EQ(Text(101), "12:34") << "character " << int(c);
-        EXPECT_EQ(SelectedDigit(101), 0);
+        SendMessageA(Control(Cell(1, 1)), WM_CHAR, c, 1);
+        EXPECT_EQ(Text(Cell(1, 1)), "12:34") << "character " << int(c);
+        EXPECT_EQ(SelectedDigit(Cell(1, 1)), 0);
     }
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00"); // nothing was recomputed into view either
 }
@@ -129,29 +129,29 @@ TEST_F(EditorTest, CharactersOtherThanAllowedDigitsChangeNothing)
 TEST_F(EditorTest, ClipboardUndoAndForeignTextsNeverBreakTheForm)
 {
     Type("12");
-    HWND cell = Control(101);
+    HWND cell = Control(Cell(1, 1));
     SendMessageA(cell, EM_SETSEL, 0, 5);
     const UINT messages[] = {WM_CUT, WM_CLEAR, WM_PASTE, WM_UNDO, EM_UNDO};
     for (UINT message : messages) {
         SendMessageA(cell, message, 0, 0);
-        EXPECT_EQ(Text(101), "12:00") << "message " << message;
+        EXPECT_EQ(Text(Cell(1, 1)), "12:00") << "message " << message;
     }
     SendMessageA(cell, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("7"));
     SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1:2"));
     SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("61:00"));
-    EXPECT_EQ(Text(101), "12:00");
+    EXPECT_EQ(Text(Cell(1, 1)), "12:00");
     // A character typed over a selection someone else widened replaces one digit only.
     SendMessageA(cell, EM_SETSEL, 0, 5);
     Type("4");
-    EXPECT_EQ(Text(101), "12:04");
+    EXPECT_EQ(Text(Cell(1, 1)), "12:04");
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0012:04");
 }
 
 TEST_F(EditorTest, AltBackSpaceDoesNotUndoBehindTheTotals)
 {
     Type("2");
-    SendMessageA(Control(101), WM_SYSKEYDOWN, VK_BACK, 0x20000001);
-    EXPECT_EQ(Text(101), "20:00");
+    SendMessageA(Control(Cell(1, 1)), WM_SYSKEYDOWN, VK_BACK, 0x20000001);
+    EXPECT_EQ(Text(Cell(1, 1)), "20:00");
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0020:00");
 }
 
@@ -164,9 +164,9 @@ TEST_F(EditorTest, APressPicksTheDigitUnderThePointer)
         int x, digit;
     } presses[] = {{0, 0}, {inner, 0}, {inner + 1, 1}, {34, 1}, {35, 3}, {outer, 3}, {outer + 1, 4}, {69, 4}};
     for (const auto& press : presses) {
-        SendMessageA(Control(125), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, 8));
-        EXPECT_EQ(FocusedId(), 125);
-        EXPECT_EQ(SelectedDigit(125), press.digit) << "x = " << press.x;
+        SendMessageA(Control(Cell(3, 5)), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, 8));
+        EXPECT_EQ(FocusedId(), Cell(3, 5));
+        EXPECT_EQ(SelectedDigit(Cell(3, 5)), press.digit) << "x = " << press.x;
     }
 }
 
@@ -174,21 +174,21 @@ TEST_F(EditorTest, APressPicksTheDigitUnderThePointer)
 // between the two presses do not keep the next ones from the digit under the pointer.
 TEST_F(EditorTest, TheSecondPressOfADoubleClickSelectsTheDigitUnderIt)
 {
-    SendMessageA(Control(105), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 8));
+    SendMessageA(Control(Cell(1, 5)), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 8));
     for (char c : std::string("0345"))
         SendMessageA(GetFocus(), WM_CHAR, c, 0);
-    ASSERT_EQ(FocusedId(), 106);
-    SendMessageA(Control(105), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 8));
-    EXPECT_EQ(FocusedId(), 105);
-    EXPECT_EQ(SelectedDigit(105), 0);
+    ASSERT_EQ(FocusedId(), Cell(1, 6));
+    SendMessageA(Control(Cell(1, 5)), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 8));
+    EXPECT_EQ(FocusedId(), Cell(1, 5));
+    EXPECT_EQ(SelectedDigit(Cell(1, 5)), 0);
     for (char c : std::string("0400"))
         SendMessageA(GetFocus(), WM_CHAR, c, 0);
-    EXPECT_EQ(Text(105) + " " + Text(106), "04:00 00:00");
+    EXPECT_EQ(Text(Cell(1, 5)) + " " + Text(Cell(1, 6)), "04:00 00:00");
     // With nothing between the presses, the second keeps what the first selected.
-    SendMessageA(Control(107), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 8));
-    SendMessageA(Control(107), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 8));
-    EXPECT_EQ(SelectedDigit(107), 3);
-    EXPECT_EQ(Text(107), "00:00");
+    SendMessageA(Control(Cell(1, 7)), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 8));
+    SendMessageA(Control(Cell(1, 7)), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 8));
+    EXPECT_EQ(SelectedDigit(Cell(1, 7)), 3);
+    EXPECT_EQ(Text(Cell(1, 7)), "00:00");
 }
 
 TEST_F(EditorTest, TheFigureFontIsMeasuredAsItDraws)

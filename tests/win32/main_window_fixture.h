@@ -12,6 +12,9 @@
 
 #include <string>
 
+// The cell in column 1..4, row 1..10.
+constexpr int Cell(int column, int row) { return IDC_FIRST_CELL + 10 * (column - 1) + (row - 1); }
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override;
