@@ -102,7 +102,10 @@ TEST_F(AboutTest, ShowsTheTemplate)
 
     EXPECT_EQ(caption, "О программе");
     // The platform adds WS_CLIPSIBLINGS to every top-level window and DS_3DLOOK to every dialog.
-    EXPECT_EQ(style & ~(WS_CLIPSIBLINGS | DS_3DLOOK), static_cast<LONG>(0x90C808C0)) << std::hex << style;
+    EXPECT_EQ(style & ~(WS_CLIPSIBLINGS | DS_3DLOOK),
+              static_cast<LONG>(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT |
+                                DS_CENTER))
+        << std::hex << style;
     EXPECT_EQ(exStyle & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTEXTHELP), 0);
     // Dialog units (x, y, width, height) to pixels, rounded as the dialog manager does.
     auto pixels = [&](RECT units) {
@@ -124,22 +127,30 @@ TEST_F(AboutTest, ShowsTheTemplate)
         RECT units;
         const char* text;
     } expected[] = {
-        {"Static", 0xFFFF, 0x50000012, {5, 5, 145, 85}, ""},
-        {"Static", 0xFFFF, 0x50000203, {10, 10, 35, 35}, nullptr},
-        {"Static", 0xFFFF, 0x50000012, {10, 10, 35, 35}, ""},
+        {"Static", 0xFFFF, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME, {5, 5, 145, 85}, ""},
+        {"Static", 0xFFFF, WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_ICON, {10, 10, 35, 35}, nullptr},
+        {"Static", 0xFFFF, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME, {10, 10, 35, 35}, ""},
         {"Edit",
          0xFFFF,
-         0x50000804,
+         WS_CHILD | WS_VISIBLE | ES_READONLY | ES_MULTILINE,
          {50, 10, 95, 35},
          "Зельмора\r\n(версия " ZELMORA_VERSION_TEXT ")\r\n© Мастерская Зельмора\r\nzelmora.example"},
         {"Edit",
          0xFFFF,
-         0x50000805,
+         WS_CHILD | WS_VISIBLE | ES_READONLY | ES_MULTILINE | ES_CENTER,
          {10, 50, 135, 34},
          "Системные требования:\r\nWindows 98/ME/2000/XP,\r\nрекомендуемая цветовая палитра\r\n16 бит и "
          "выше"},
-        {"Button", 1, 0x50010F01, {5, 95, 30, 14}, "ОК"},
-        {"Button", 9, 0x50010F00, {40, 95, 110, 14}, "Лицензионное соглашение"},
+        {"Button",
+         1,
+         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CENTER | BS_VCENTER | BS_DEFPUSHBUTTON,
+         {5, 95, 30, 14},
+         "ОК"},
+        {"Button",
+         9,
+         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CENTER | BS_VCENTER,
+         {40, 95, 110, 14},
+         "Лицензионное соглашение"},
     };
     ASSERT_EQ(seen.size(), sizeof expected / sizeof expected[0]);
     for (size_t i = 0; i < seen.size(); ++i) {

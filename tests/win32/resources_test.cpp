@@ -274,6 +274,7 @@ TEST(Resources, AboutDialogUnderRussianWithoutSublanguage)
         short x, y, cx, cy;
         std::wstring text; // "#11": the resource number
     } controls[] = {
+        // The numbers as the template stores them, pinned on purpose: these are its bytes.
         {0x50000012, 0xFFFF, L"STATIC", 5, 5, 145, 85, L""},
         {0x50000203, 0xFFFF, L"STATIC", 10, 10, 35, 35, L"#11"},
         {0x50000012, 0xFFFF, L"STATIC", 10, 10, 35, 35, L""},
