@@ -56,7 +56,7 @@ TEST_F(ButtonTest, ThePressedFaceShowsWhileAButtonIsHeld)
         SCOPED_TRACE("button " + std::to_string(id));
         ASSERT_NE(ButtonFaceUp[id - 400], nullptr);
         ASSERT_NE(ButtonFaceDown[id - 400], ButtonFaceUp[id - 400]);
-        Put(115, "00:00");
+        Put(Cell(2, 5), "00:00");
         EXPECT_EQ(Face(id), ButtonFaceUp[id - 400]);
         Press(id);
         EXPECT_EQ(Face(id), ButtonFaceDown[id - 400]);
@@ -81,12 +81,12 @@ TEST_F(ButtonTest, ActionsHappenAtThePressAndLeaveTheFocus)
     };
     for (const auto& p : presses) {
         SCOPED_TRACE("button " + std::to_string(p.button));
-        Put(102, "01:00");
-        Put(105, "02:00");
-        SetWindowLongPtrA(Control(105), GWLP_USERDATA, Red);
-        Put(115, "03:00");
-        SetWindowLongPtrA(Control(115), GWLP_USERDATA, Blue);
-        SendMessageA(Control(115), EM_SETSEL, 4, 3);
+        Put(Cell(1, 2), "01:00");
+        Put(Cell(1, 5), "02:00");
+        SetWindowLongPtrA(Control(Cell(1, 5)), GWLP_USERDATA, Red);
+        Put(Cell(2, 5), "03:00");
+        SetWindowLongPtrA(Control(Cell(2, 5)), GWLP_USERDATA, Blue);
+        SendMessageA(Control(Cell(2, 5)), EM_SETSEL, 4, 3);
         Press(p.button);
         EXPECT_EQ(Totals(), p.totals) << "at the press";
         EXPECT_EQ(FocusedId(), p.focused);
@@ -141,33 +141,33 @@ TEST_F(ButtonTest, HoldingAnArrowRepeatsOnTheTimerTicks)
 
 TEST_F(ButtonTest, AQuickClickMovesOnce)
 {
-    Put(120, "00:00");
+    Put(Cell(2, 10), "00:00");
     Press(IDC_UP_BUTTON);
     Release(IDC_UP_BUTTON);
-    EXPECT_EQ(FocusedId(), 119);
+    EXPECT_EQ(FocusedId(), Cell(2, 9));
     ExpectReleased(IDC_UP_BUTTON);
 }
 
 TEST_F(ButtonTest, TheSecondClickOfADoubleClickIsAPress)
 {
-    Put(125, "00:00");
+    Put(Cell(3, 5), "00:00");
     Press(IDC_LEFT_BUTTON);
     Release(IDC_LEFT_BUTTON);
     SendMessageA(Control(IDC_LEFT_BUTTON), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
     EXPECT_EQ(Face(IDC_LEFT_BUTTON), ButtonFaceDown[4]);
     Release(IDC_LEFT_BUTTON);
-    EXPECT_EQ(FocusedId(), 105) << "two columns to the left";
+    EXPECT_EQ(FocusedId(), Cell(1, 5)) << "two columns to the left";
     ExpectReleased(IDC_LEFT_BUTTON);
 
     // WhiteOnly runs again at the second click: a mark made in between goes.
-    Put(107, "01:00");
+    Put(Cell(1, 7), "01:00");
     Press(IDC_WHITE_ONLY_BUTTON);
     Release(IDC_WHITE_ONLY_BUTTON);
     SendMessageA(window, WM_COMMAND, IDM_MARK_RED, 0);
-    ASSERT_EQ(Mark(107), Red);
+    ASSERT_EQ(Mark(Cell(1, 7)), Red);
     SendMessageA(Control(IDC_WHITE_ONLY_BUTTON), WM_LBUTTONDBLCLK, MK_LBUTTON, OnTheButton);
     Release(IDC_WHITE_ONLY_BUTTON);
-    EXPECT_EQ(Mark(107), White);
+    EXPECT_EQ(Mark(Cell(1, 7)), White);
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0001:00");
     ExpectReleased(IDC_WHITE_ONLY_BUTTON);
 }
@@ -205,17 +205,17 @@ TEST_F(ButtonTest, AHoldEndsHoweverTheButtonIsLetGo)
     };
     for (const auto& e : ends) {
         SCOPED_TRACE(e.how);
-        Put(110, "00:00");
+        Put(Cell(1, 10), "00:00");
         Press(IDC_DOWN_BUTTON);
         Tick(4);
         Tick(8);
-        ASSERT_EQ(FocusedId(), 113);
+        ASSERT_EQ(FocusedId(), Cell(2, 3));
         e.end(window, other);
         ExpectReleased(IDC_DOWN_BUTTON);
-        EXPECT_EQ(FocusedId(), 113);
+        EXPECT_EQ(FocusedId(), Cell(2, 3));
         Release(IDC_DOWN_BUTTON);
         ExpectReleased(IDC_DOWN_BUTTON);
-        EXPECT_EQ(FocusedId(), 113);
+        EXPECT_EQ(FocusedId(), Cell(2, 3));
     }
     DestroyWindow(other);
 }

@@ -150,24 +150,24 @@ TEST_F(ColourMenuTest, ARightClickOpensTheMenuAtTheEndOfTheText)
     const struct {
         int x, digit;
     } presses[] = {{3, 0}, {30, 1}, {40, 3}, {66, 4}};
-    Put(115, "03:00");
-    SetWindowLongPtrA(Control(115), GWLP_USERDATA, Blue);
+    Put(Cell(2, 5), "03:00");
+    SetWindowLongPtrA(Control(Cell(2, 5)), GWLP_USERDATA, Blue);
     for (const auto& press : presses) {
         SCOPED_TRACE("press at x = " + std::to_string(press.x));
-        Put(101, "00:00");
+        Put(Cell(1, 1), "00:00");
         MenuWatch watch(CloseWithEscape);
-        RightClick(Control(115), press.x);
+        RightClick(Control(Cell(2, 5)), press.x);
         watch.Finish();
         ASSERT_EQ(watch.Opened(), 1);
-        POINT expected = Anchor(Control(115));
+        POINT expected = Anchor(Control(Cell(2, 5)));
         EXPECT_EQ(watch.TopLeft().x, expected.x);
         EXPECT_EQ(watch.TopLeft().y, expected.y);
         EXPECT_EQ(CheckedItem(), IDM_COLOUR_BLUE);
-        EXPECT_EQ(FocusedId(), 115);
+        EXPECT_EQ(FocusedId(), Cell(2, 5));
         EXPECT_EQ(FocusedCellId, 115);
-        EXPECT_EQ(SelectedDigit(115), press.digit);
+        EXPECT_EQ(SelectedDigit(Cell(2, 5)), press.digit);
         Pump();
-        EXPECT_EQ(Mark(115), Blue) << "Escape chooses nothing";
+        EXPECT_EQ(Mark(Cell(2, 5)), Blue) << "Escape chooses nothing";
     }
 }
 
@@ -179,17 +179,17 @@ TEST_F(ColourMenuTest, TheCheckFollowsTheMark)
     } marks[] = {{0, IDM_COLOUR_WHITE}, {1, IDM_COLOUR_BLUE},   {2, IDM_COLOUR_RED},
                  {3, IDM_COLOUR_WHITE}, {-1, IDM_COLOUR_WHITE}, {0x10001, IDM_COLOUR_WHITE},
                  {2, IDM_COLOUR_RED},   {0, IDM_COLOUR_WHITE}};
-    Put(126, "00:00");
+    Put(Cell(3, 6), "00:00");
     for (const auto& m : marks) {
         SCOPED_TRACE("mark " + std::to_string(m.mark));
-        SetWindowLongPtrA(Control(126), GWLP_USERDATA, m.mark);
+        SetWindowLongPtrA(Control(Cell(3, 6)), GWLP_USERDATA, m.mark);
         MenuWatch watch(CloseWithEscape);
         // The context-menu key's road: no coordinates at all.
-        SendMessageA(Control(126), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(126)), -1);
+        SendMessageA(Control(Cell(3, 6)), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(Cell(3, 6))), -1);
         watch.Finish();
         ASSERT_EQ(watch.Opened(), 1);
         EXPECT_EQ(CheckedItem(), m.checked);
-        POINT expected = Anchor(Control(126));
+        POINT expected = Anchor(Control(Cell(3, 6)));
         EXPECT_EQ(watch.TopLeft().x, expected.x);
         EXPECT_EQ(watch.TopLeft().y, expected.y);
     }
@@ -197,34 +197,35 @@ TEST_F(ColourMenuTest, TheCheckFollowsTheMark)
 
 TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
 {
-    Put(140, "10:00");
-    Put(115, "03:00");
-    SetWindowLongPtrA(Control(115), GWLP_USERDATA, Blue);
+    Put(Cell(4, 10), "10:00");
+    Put(Cell(2, 5), "03:00");
+    SetWindowLongPtrA(Control(Cell(2, 5)), GWLP_USERDATA, Blue);
     RecalcTotals(window);
     {
         MenuWatch watch(ChooseRed);
-        RightClick(Control(115), 60);
+        RightClick(Control(Cell(2, 5)), 60);
     }
     Pump();
-    EXPECT_EQ(Mark(115), Red);
-    EXPECT_EQ(Mark(140), White);
+    EXPECT_EQ(Mark(Cell(2, 5)), Red);
+    EXPECT_EQ(Mark(Cell(4, 10)), White);
     EXPECT_EQ(Totals(), "0010:00 0000:00 0003:00 0013:00 000:00 003:00 000:00 010:00");
     EXPECT_EQ(FocusAndDigit(), "115 4");
 
-    SendMessageA(Control(140), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(Control(Cell(4, 10)), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     {
         MenuWatch watch(ChooseBlue);
-        SendMessageA(Control(140), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(140)), -1);
+        SendMessageA(Control(Cell(4, 10)), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(Cell(4, 10))),
+                     -1);
     }
     Pump();
-    EXPECT_EQ(Mark(140), Blue);
-    EXPECT_EQ(Mark(115), Red);
+    EXPECT_EQ(Mark(Cell(4, 10)), Blue);
+    EXPECT_EQ(Mark(Cell(2, 5)), Red);
     {
         MenuWatch watch(ChooseWhite);
-        RightClick(Control(115), 10);
+        RightClick(Control(Cell(2, 5)), 10);
     }
     Pump();
-    EXPECT_EQ(Mark(115), White);
+    EXPECT_EQ(Mark(Cell(2, 5)), White);
     EXPECT_EQ(Totals(), "0003:00 0010:00 0000:00 0013:00 000:00 003:00 000:00 010:00");
 }
 
@@ -232,27 +233,27 @@ TEST_F(ColourMenuTest, AChoiceMarksTheCellWhoseMenuItWas)
 // menu for a cell other than the focused one, whose mark a choice would change.
 TEST_F(ColourMenuTest, AReleaseAloneOpensNoMenu)
 {
-    Put(101, "00:00");
+    Put(Cell(1, 1), "00:00");
     MenuWatch watch(ChooseRed);
-    SendMessageA(Control(113), WM_RBUTTONUP, 0, MAKELPARAM(30, 10));
+    SendMessageA(Control(Cell(2, 3)), WM_RBUTTONUP, 0, MAKELPARAM(30, 10));
     watch.Finish();
     Pump();
     EXPECT_EQ(watch.Opened(), 0);
-    EXPECT_EQ(FocusedId(), 101);
-    EXPECT_EQ(Mark(101), White);
-    EXPECT_EQ(Mark(113), White);
+    EXPECT_EQ(FocusedId(), Cell(1, 1));
+    EXPECT_EQ(Mark(Cell(1, 1)), White);
+    EXPECT_EQ(Mark(Cell(2, 3)), White);
 }
 
 TEST_F(ColourMenuTest, AMenuAskedOfAnotherCellIsThatCells)
 {
-    Put(101, "00:00");
-    SetWindowLongPtrA(Control(113), GWLP_USERDATA, Red);
+    Put(Cell(1, 1), "00:00");
+    SetWindowLongPtrA(Control(Cell(2, 3)), GWLP_USERDATA, Red);
     {
         MenuWatch watch(ChooseBlue);
-        SendMessageA(Control(113), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(113)), -1);
+        SendMessageA(Control(Cell(2, 3)), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(Cell(2, 3))), -1);
     }
     Pump();
-    EXPECT_EQ(Mark(113), Blue);
-    EXPECT_EQ(Mark(101), White);
-    EXPECT_EQ(FocusedId(), 113);
+    EXPECT_EQ(Mark(Cell(2, 3)), Blue);
+    EXPECT_EQ(Mark(Cell(1, 1)), White);
+    EXPECT_EQ(FocusedId(), Cell(2, 3));
 }

@@ -67,10 +67,10 @@ TEST_F(ColoursTest, StaticControlsByIdentifier)
 // The total fields keep their colours whatever they show.
 TEST_F(ColoursTest, ColourSumsKeepTheirColoursWithValues)
 {
-    Put(101, "01:00");
-    SetWindowLongPtrA(Control(102), GWLP_USERDATA, Blue);
+    Put(Cell(1, 1), "01:00");
+    SetWindowLongPtrA(Control(Cell(1, 2)), GWLP_USERDATA, Blue);
     SetDlgItemTextA(window, 102, "02:00");
-    SetWindowLongPtrA(Control(103), GWLP_USERDATA, Red);
+    SetWindowLongPtrA(Control(Cell(1, 3)), GWLP_USERDATA, Red);
     SetDlgItemTextA(window, 103, "03:00");
     RecalcTotals(window);
     ASSERT_EQ(Totals(), "0001:00 0002:00 0003:00 0006:00 006:00 000:00 000:00 000:00");
@@ -100,14 +100,15 @@ TEST_F(ColoursTest, MarkedCellShowsItsColourAtOnce)
                  {IDM_MARK_BLUE, BlueColour},
                  {IDM_COLOUR_RED, RedColour},
                  {IDM_COLOUR_WHITE, WhiteColour}};
-    Put(104, "00:00");
+    Put(Cell(1, 4), "00:00");
     Pump();
-    ASSERT_EQ(FocusedId(), 104);
-    ASSERT_EQ(Rgb(ReadSurface(Control(104)).At(2, 2)), Rgb(WhiteColour)) << "the surface cannot be read";
+    ASSERT_EQ(FocusedId(), Cell(1, 4));
+    ASSERT_EQ(Rgb(ReadSurface(Control(Cell(1, 4))).At(2, 2)), Rgb(WhiteColour))
+        << "the surface cannot be read";
     for (const auto& s : steps) {
         SCOPED_TRACE("command " + std::to_string(s.command));
         SendMessageA(window, WM_COMMAND, s.command, 0);
-        Picture surface = ReadSurface(Control(104));
+        Picture surface = ReadSurface(Control(Cell(1, 4)));
         EXPECT_EQ(Rgb(surface.At(2, 2)), Rgb(s.colour));
         EXPECT_EQ(Rgb(surface.At(67, 20)), Rgb(s.colour));
     }

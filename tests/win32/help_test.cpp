@@ -66,7 +66,7 @@ TEST_F(HelpTest, F1AndTheMenuItemAskForTheGeneralTopic)
 {
     PutHelpFile();
     SendMessageA(window, WM_COMMAND, IDM_HELP, 0);
-    PostMessageA(Control(101), WM_KEYDOWN, VK_F1, 0x003B0001);
+    PostMessageA(Control(Cell(1, 1)), WM_KEYDOWN, VK_F1, 0x003B0001);
     PostMessageA(window, WM_CLOSE, 0, 0);
     RunLoop();
     ASSERT_EQ(Calls.size(), 2u);

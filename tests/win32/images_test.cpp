@@ -199,11 +199,11 @@ TEST_F(ImagesTest, RepeatedChangesKeepTheGdiObjectCount)
 TEST_F(ImagesTest, DisplayChangeWhileAnArrowIsHeld)
 {
     const int button = IDC_DOWN_BUTTON, DownButton = IDC_DOWN_BUTTON - IDC_WHITE_ONLY_BUTTON + 1;
-    Put(101, "00:00");
+    Put(Cell(1, 1), "00:00");
     SendMessageA(Control(button), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     ASSERT_EQ(GetCapture(), Control(button));
     ASSERT_EQ(Shown(button), ButtonFaceDown[DownButton]);
-    ASSERT_EQ(FocusedId(), 102);
+    ASSERT_EQ(FocusedId(), Cell(1, 2));
 
     ChangeDisplay();
     EXPECT_EQ(Shown(button), ButtonFaceUp[DownButton]);
@@ -214,7 +214,7 @@ TEST_F(ImagesTest, DisplayChangeWhileAnArrowIsHeld)
 
     // The repeat goes on: its first tick moves again.
     SendMessageA(window, WM_TIMER, 4, 0); // the down arrow's start delay
-    EXPECT_EQ(FocusedId(), 103);
+    EXPECT_EQ(FocusedId(), Cell(1, 3));
 
     SendMessageA(Control(button), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_EQ(GetCapture(), nullptr);

@@ -133,7 +133,7 @@ TEST_F(LayoutTest, RegionsDecideWhatThePointerReaches)
 
 TEST_F(LayoutTest, OnlyTheCellsAreTabStopsInOrder)
 {
-    HWND cell = Control(101);
+    HWND cell = Control(Cell(1, 1));
     for (int expected = 102; expected <= 141; ++expected) {
         cell = GetNextDlgTabItem(window, cell, FALSE);
         EXPECT_EQ(GetDlgCtrlID(cell), expected > 140 ? 101 : expected);
@@ -142,15 +142,15 @@ TEST_F(LayoutTest, OnlyTheCellsAreTabStopsInOrder)
 
 TEST_F(LayoutTest, TheFirstCellStartsWithTheFocus)
 {
-    EXPECT_EQ(FocusedId(), 101);
+    EXPECT_EQ(FocusedId(), Cell(1, 1));
     EXPECT_EQ(FocusedCellId, 101);
-    EXPECT_EQ(SelectedDigit(101), 0);
+    EXPECT_EQ(SelectedDigit(Cell(1, 1)), 0);
 }
 
 TEST_F(LayoutTest, TheTextSitsInTheVisiblePartOfACell)
 {
     RECT text;
-    SendMessageA(Control(101), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    SendMessageA(Control(Cell(1, 1)), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     EXPECT_GT(text.top, 0);
     EXPECT_LT(text.top, 11);
 }

@@ -295,7 +295,7 @@ std::string Places(const std::vector<POINT>& places)
 // The real popups, as the system draws them with the program's pictures.
 TEST_F(MenuLookTest, OpenMenusShowTheirPictures)
 {
-    Put(107, "00:00");
+    Put(Cell(1, 7), "00:00");
     SendMessageA(window, WM_COMMAND, IDM_MARK_BLUE, 0);
     const struct {
         const char* name;
@@ -311,7 +311,8 @@ TEST_F(MenuLookTest, OpenMenusShowTheirPictures)
         Menu = Seen();
         SetTimer(nullptr, 0, 100, LookAtMenu);
         if (m.popup < 0)
-            SendMessageA(Control(107), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(107)), -1);
+            SendMessageA(Control(Cell(1, 7)), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(Cell(1, 7))),
+                         -1);
         else
             TrackPopupMenuEx(GetSubMenu(MenuBar(), m.popup), 0, 200, 200, window, nullptr);
         Pump();

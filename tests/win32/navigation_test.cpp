@@ -84,7 +84,7 @@ TEST_F(NavigationTest, ARoundOfTheSheetReturnsToItsStart)
     const int keys[] = {VK_DOWN, VK_UP, VK_TAB};
     for (int key : keys) {
         SCOPED_TRACE("key " + std::to_string(key));
-        Put(117, "00:00");
+        Put(Cell(2, 7), "00:00");
         bool seen[41] = {};
         for (int i = 0; i < 40; ++i) {
             Key(key);
@@ -93,12 +93,12 @@ TEST_F(NavigationTest, ARoundOfTheSheetReturnsToItsStart)
             EXPECT_FALSE(seen[id - 100]) << id << " visited twice";
             seen[id - 100] = true;
         }
-        EXPECT_EQ(FocusedId(), 117);
+        EXPECT_EQ(FocusedId(), Cell(2, 7));
     }
-    Put(117, "00:00");
+    Put(Cell(2, 7), "00:00");
     for (int i = 0; i < 4; ++i)
         Key(VK_NEXT);
-    EXPECT_EQ(FocusedId(), 117);
+    EXPECT_EQ(FocusedId(), Cell(2, 7));
 }
 
 TEST_F(NavigationTest, TheWheelMovesOneCellPerMessage)
@@ -128,31 +128,31 @@ TEST_F(NavigationTest, TheWheelMovesOneCellPerMessage)
 
 TEST_F(NavigationTest, ControlShortcutsActOnTheCell)
 {
-    Put(112, "02:00");
-    Put(125, "05:00");
+    Put(Cell(2, 2), "02:00");
+    Put(Cell(3, 5), "05:00");
     Key('B', true);
-    EXPECT_EQ(Mark(125), Blue);
+    EXPECT_EQ(Mark(Cell(3, 5)), Blue);
     EXPECT_EQ(Text(IDC_BLUE_SUM), "0005:00");
-    Put(112, "02:00");
+    Put(Cell(2, 2), "02:00");
     Key('R', true);
-    EXPECT_EQ(Mark(112), Red);
+    EXPECT_EQ(Mark(Cell(2, 2)), Red);
     EXPECT_EQ(Totals(), "0000:00 0005:00 0002:00 0007:00 000:00 002:00 005:00 000:00");
     Key('W', true);
-    EXPECT_EQ(Mark(112), White);
+    EXPECT_EQ(Mark(Cell(2, 2)), White);
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0002:00");
     EXPECT_EQ(FocusAndDigit(), "112 0");
 
     Key(VK_DELETE, true); // WhiteOnly: the blue mark goes, the durations stay
-    EXPECT_EQ(Mark(125), White);
-    EXPECT_EQ(Text(125), "05:00");
+    EXPECT_EQ(Mark(Cell(3, 5)), White);
+    EXPECT_EQ(Text(Cell(3, 5)), "05:00");
     EXPECT_EQ(Text(IDC_WHITE_SUM), "0007:00");
-    EXPECT_EQ(FocusedId(), 112);
+    EXPECT_EQ(FocusedId(), Cell(2, 2));
 
     Key('R', true);
     Key(VK_BACK, true); // ResetSheet
-    EXPECT_EQ(Text(112), "00:00");
-    EXPECT_EQ(Text(125), "00:00");
-    EXPECT_EQ(Mark(112), White);
+    EXPECT_EQ(Text(Cell(2, 2)), "00:00");
+    EXPECT_EQ(Text(Cell(3, 5)), "00:00");
+    EXPECT_EQ(Mark(Cell(2, 2)), White);
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00");
     EXPECT_EQ(FocusAndDigit(), "101 0");
 }
@@ -169,15 +169,15 @@ TEST_F(NavigationTest, KeysWithoutAMeaningDoNothing)
         {VK_F2, false, false},     {'A', true, false},        {'V', true, false},
         {'Z', true, false},        {VK_SPACE, false, false},
     };
-    Put(123, "45:12");
-    SetWindowLongPtrA(Control(123), GWLP_USERDATA, Blue);
-    SendMessageA(Control(123), EM_SETSEL, 4, 3);
+    Put(Cell(3, 3), "45:12");
+    SetWindowLongPtrA(Control(Cell(3, 3)), GWLP_USERDATA, Blue);
+    SendMessageA(Control(Cell(3, 3)), EM_SETSEL, 4, 3);
     for (const auto& k : keys) {
         SCOPED_TRACE(std::string(k.control ? "Ctrl+" : "") + (k.shift ? "Shift+" : "") + "key " +
                      std::to_string(k.key));
         Key(k.key, k.control, k.shift);
-        EXPECT_EQ(Text(123), "45:12");
-        EXPECT_EQ(Mark(123), Blue);
+        EXPECT_EQ(Text(Cell(3, 3)), "45:12");
+        EXPECT_EQ(Mark(Cell(3, 3)), Blue);
         EXPECT_EQ(FocusAndDigit(), "123 3");
     }
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0000:00") << "nothing recomputed";

@@ -79,10 +79,10 @@ TEST_F(StartupTest, TheClassIsRegisteredAsTheProgramNeedsIt)
 
 TEST_F(StartupTest, ActivationGivesTheFocusBackToTheLastCell)
 {
-    Put(127, "00:00");
-    SendMessageA(Control(127), EM_SETSEL, 5, 4);
+    Put(Cell(3, 7), "00:00");
+    SendMessageA(Control(Cell(3, 7)), EM_SETSEL, 5, 4);
     SetFocus(nullptr);
     SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_EQ(FocusedId(), 127);
-    EXPECT_EQ(SelectedDigit(127), 4) << "the selection is left as it was";
+    EXPECT_EQ(FocusedId(), Cell(3, 7));
+    EXPECT_EQ(SelectedDigit(Cell(3, 7)), 4) << "the selection is left as it was";
 }

@@ -81,12 +81,12 @@ TEST_F(TotalsTest, ARunWritesOnlyTheFieldsWhoseTextChanged)
     RecalcTotals(window);
     EXPECT_EQ(Ids(Writes), "") << "an unchanged sheet writes nothing";
 
-    Put(115, "00:59");
+    Put(Cell(2, 5), "00:59");
     RecalcTotals(window);
     Writes.clear();
-    SendMessageA(Control(115), EM_SETSEL, 2, 1);
+    SendMessageA(Control(Cell(2, 5)), EM_SETSEL, 2, 1);
     Type("1");
-    EXPECT_EQ(Text(115), "01:59");
+    EXPECT_EQ(Text(Cell(2, 5)), "01:59");
     EXPECT_EQ(Ids(Writes), "306 304 301 ");
 
     Writes.clear();
@@ -101,7 +101,7 @@ TEST_F(TotalsTest, ARunWritesOnlyTheFieldsWhoseTextChanged)
 
 TEST_F(TotalsTest, SecondsCarryIntoMinutes)
 {
-    Put(131, "00:00");
+    Put(Cell(4, 1), "00:00");
     Type("00300030");
     EXPECT_EQ(Text(IDC_LAST_COLUMN_TOTAL), "001:00");
     EXPECT_EQ(Text(IDC_GRAND_TOTAL), "0001:00");
