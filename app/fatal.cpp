@@ -102,8 +102,7 @@ int ErrorNumberOfException(DWORD code, DWORD floatStatus)
     return BadInstruction;
 }
 
-// The calling thread's information block, which holds the bounds of its stack.
-static const NT_TIB* ThreadInformation()
+const NT_TIB* ThreadInformation()
 {
     // NtCurrentTeb's own inline reading of the block makes GCC warn of array bounds.
     const NT_TIB* tib;

@@ -29,6 +29,9 @@ void InstallFatalErrorHandler();
 // control and status register of the faulting thread, floatStatus.
 int ErrorNumberOfException(DWORD code, DWORD floatStatus = 0);
 
+// The calling thread's information block, which holds the bounds of its stack.
+const NT_TIB* ThreadInformation();
+
 // The return addresses of the calls that led to the registers in from, on the stack of the
 // calling thread, at most MaxCallStack of them. Reads only inside the thread's stack, and
 // stops at the first frame that is not aligned, not above the one before, or outside it.

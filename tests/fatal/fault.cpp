@@ -60,16 +60,7 @@ __attribute__((noinline)) int Recurse(int depth)
     return (Deeper ? Recurse(depth + 1) : 0) + pad[0];
 }
 
-DWORD_PTR StackBase()
-{
-    const NT_TIB* tib;
-#ifdef _WIN64
-    __asm__("movq %%gs:0x30, %0" : "=r"(tib));
-#else
-    __asm__("movl %%fs:0x18, %0" : "=r"(tib));
-#endif
-    return reinterpret_cast<DWORD_PTR>(tib->StackBase);
-}
+DWORD_PTR StackBase() { return reinterpret_cast<DWORD_PTR>(ThreadInformation()->StackBase); }
 
 __attribute__((noinline)) void CallThrough(int levels, void (*fault)())
 {

@@ -11,16 +11,7 @@ namespace {
 
 DWORD_PTR Address(const void* p) { return reinterpret_cast<DWORD_PTR>(p); }
 
-DWORD_PTR StackBase()
-{
-    const NT_TIB* tib;
-#ifdef _WIN64
-    __asm__("movq %%gs:0x30, %0" : "=r"(tib));
-#else
-    __asm__("movl %%fs:0x18, %0" : "=r"(tib));
-#endif
-    return Address(tib->StackBase);
-}
+DWORD_PTR StackBase() { return reinterpret_cast<DWORD_PTR>(ThreadInformation()->StackBase); }
 
 std::string Hex(const DWORD_PTR* values, int count)
 {
