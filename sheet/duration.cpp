@@ -137,12 +137,12 @@ void ComputeTotals(const char (&cells)[CellCount][FieldTextSize], const int (&co
         Carry(minutes, seconds);
         grandMinutes += minutes;
         grandSeconds += seconds;
-        FormatTotal(minutes, seconds, 3, totals.text[4 + column]);
+        FormatTotal(minutes, seconds, ColumnMinuteDigits, totals.text[FirstColumnTotalSlot + column]);
     }
     Carry(grandMinutes, grandSeconds);
-    FormatTotal(grandMinutes, grandSeconds, 4, totals.text[3]);
+    FormatTotal(grandMinutes, grandSeconds, SumMinuteDigits, totals.text[GrandTotalSlot]);
     for (int mark = White; mark < MarkCount; ++mark) {
         Carry(colourMinutes[mark], colourSeconds[mark]);
-        FormatTotal(colourMinutes[mark], colourSeconds[mark], 4, totals.text[mark]);
+        FormatTotal(colourMinutes[mark], colourSeconds[mark], SumMinuteDigits, totals.text[mark]);
     }
 }

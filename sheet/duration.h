@@ -34,7 +34,12 @@ void Carry(int& minutes, int& seconds);
 // True for exactly "mm:ss" with tens 0..5 and units 0..9.
 bool IsDuration(const char* text);
 
-// The eight total texts, in the order of the fields 301..308.
+// The eight total texts, in the order of the fields 301..308: the sum of each mark (White,
+// Blue, Red), the grand total, then the sum of each column.
+enum { GrandTotalSlot = MarkCount, FirstColumnTotalSlot = GrandTotalSlot + 1 };
+static_assert(FirstColumnTotalSlot + ColumnCount == TotalCount, "every total has its slot");
+// Minutes digits: a column's sum "mmm:ss", the others "mmmm:ss".
+enum { ColumnMinuteDigits = 3, SumMinuteDigits = 4 };
 struct TotalTexts {
     char text[TotalCount][FieldTextSize];
 };
