@@ -2,7 +2,6 @@
 #include "app.h"
 
 #include "../info/info.h"
-#include "../window/palette.h"
 #include "../window/placement.h"
 #include "../window/window.h"
 #include "../base/program.h"

@@ -2,7 +2,6 @@
 // drawing objects they are made with.
 #include "window.h"
 
-#include "../base/program.h"
 #include "../base/resource.h"
 #include "../input/input.h"
 #include "../sheet/duration.h"
