@@ -1,31 +1,50 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Zelmora needs on Debian 12.
-# Safe to run again: it installs only what is missing. Both Wines are installed on every
-# machine; where the kernel runs no 32-bit code the 32-bit one is there but cannot start.
+# Safe to run again: it installs only what is missing. The 32-bit Wine (and the i386
+# architecture it comes from) only where the kernel runs 32-bit programs, or where
+# ZELMORA_32BIT=yes asks for it; ZELMORA_32BIT=no leaves it out.
 set -euo pipefail
+# shellcheck source=lib/wine-env.sh
+. "$(dirname "$0")/lib/wine-env.sh"
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
 
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+case "${ZELMORA_32BIT:-}" in
+yes) want32=yes ;;
+no) want32= ;;
+*) if zelmora_kernel_runs_32bit; then want32=yes; else want32=; fi ;;
+esac
+if [ -n "$want32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
-  updated=
 fi
 
 pkgs=(cmake make g++ googletest
       g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-      wine wine32:i386 wine64 fonts-wine
+      wine wine64 fonts-wine ${want32:+wine32:i386}
       locales xvfb xdotool x11-utils imagemagick
       fp-utils python3-chm python3-pil nsis zip unzip python3 fonts-dejavu-core)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 
 if [ ${#need[@]} -gt 0 ]; then
   echo "installing: ${need[*]}"
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"
+  # A mirror caught mid-sync fails an index now and then ("File has unexpected size"): try
+  # again a little later, and in the end install from the lists that did come, which fails
+  # loudly if a package is really out of reach.
+  for attempt in 1 2 3 4; do
+    $SUDO apt-get update -q && break
+    [ "$attempt" -lt 4 ] && { echo "apt-get update failed (attempt $attempt), trying again"; sleep $((attempt * 15)); }
+  done
+  for attempt in 1 2 3; do
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}" && break
+    [ "$attempt" -lt 3 ] || exit 1
+    echo "apt-get install failed (attempt $attempt), trying again"
+    sleep 30
+    $SUDO apt-get update -q || true
+  done
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then

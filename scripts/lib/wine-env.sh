@@ -4,6 +4,10 @@
 #                            ("win32 win64" where 32-bit programs run, "win64" where they
 #                            cannot) and ZELMORA_MACHINE to the sentence that says so.
 #                            ZELMORA_32BIT=yes or no forces either answer.
+#   zelmora_kernel_runs_32bit
+#                            succeeds when the kernel runs 32-bit x86 programs at all,
+#                            before any Wine is installed (so that a machine without IA-32
+#                            emulation installs no 32-bit packages it could never run).
 #   zelmora_wine_env BUILD PREFIX
 #                            exports the variables that run BUILD's programs (win32 or win64)
 #                            in PREFIX: the loader of that build first on PATH as "wine",
@@ -38,6 +42,25 @@ zelmora_decide_machine() {
     ZELMORA_MACHINE="this machine runs 32-bit programs: the suite runs the 32-bit and the 64-bit build$why"
   fi
   export ZELMORA_SUITES ZELMORA_MACHINE
+}
+
+# The smallest 32-bit program there is: an ELF header, one loadable segment and
+# "xor ebx, ebx; mov eax, 1; int 0x80", the exit system call with code 0. A kernel without
+# IA-32 emulation refuses to start it ("Exec format error").
+zelmora_kernel_runs_32bit() {
+  local tiny status=0
+  tiny=$(mktemp)
+  local header='\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000'
+  header+='\001\000\000\000\124\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000'
+  header+='\064\000\040\000\001\000\000\000\000\000\000\000'
+  local segment='\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010'
+  segment+='\135\000\000\000\135\000\000\000\005\000\000\000\000\020\000\000'
+  local code='\061\333\270\001\000\000\000\315\200'
+  printf "$header$segment$code" >"$tiny"
+  chmod +x "$tiny"
+  "$tiny" 2>/dev/null || status=$?
+  rm -f "$tiny"
+  return "$status"
 }
 
 zelmora_wine_env() {

@@ -51,10 +51,20 @@ zelmora_keys() {
 # One line of the probe's output: cells, totals, focus, selection, client or origin; or
 # minimise, the screen point of the caption's minimise box (the restore box while minimised);
 # or "at X Y", the control a click at that screen point reaches.
+# A reading without the focus line, which every reading of a window has, is a start of the
+# probe that went wrong (seen once: one reading empty, the next one whole): it is said on
+# stderr and made again, three times at most; "no window" is an answer, not retried.
 zelmora_read() {
-  local name="$1"
+  local name="$1" out status attempt
   [ "$name" = minimise ] || [ "$name" = at ] || set --
-  timeout 30 wine "$ZELMORA_PROBE" 10000 "$@" 2>/dev/null | tr -d '\r' | sed -n "s/^$name: //p"
+  for attempt in 1 2 3; do
+    status=0
+    out=$(timeout 30 wine "$ZELMORA_PROBE" 10000 "$@" 2>&1 | tr -d '\r') || status=$?
+    if grep -q '^focus: \|^no window$' <<<"$out"; then break; fi
+    echo "zelmora_read $name: the probe gave no reading (attempt $attempt, status $status): $(head -c 300 <<<"$out")" >&2
+    sleep 0.5
+  done
+  sed -n "s/^$name: //p" <<<"$out"
 }
 
 # The colour of a client pixel, as ImageMagick prints it, e.g. "srgb(255,0,0)".
