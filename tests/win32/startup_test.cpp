@@ -63,7 +63,8 @@ TEST_F(StartupTest, TheClassIsRegisteredAsTheProgramNeedsIt)
     EXPECT_EQ(info.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
     LOGBRUSH brush = {};
     ASSERT_EQ(GetObjectA(info.hbrBackground, sizeof brush, &brush), static_cast<int>(sizeof brush));
-    EXPECT_EQ(brush.lbColor, RGB(170, 170, 255)) << "the window's background colour, pinned as a number on purpose";
+    EXPECT_EQ(brush.lbColor, RGB(170, 170, 255))
+        << "the window's background colour, pinned as a number on purpose";
     EXPECT_NE(info.hIcon, nullptr);
     HMENU bar = GetMenu(window);
     ASSERT_NE(bar, nullptr);
