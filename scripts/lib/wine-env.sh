@@ -36,7 +36,9 @@ zelmora_decide_machine() {
     return 2
     ;;
   esac
-  if [ "$ZELMORA_SUITES" = win64 ]; then
+  if [ "$ZELMORA_SUITES" = win64 ] && [ -z "$why" ] && zelmora_kernel_runs_32bit; then
+    ZELMORA_MACHINE="this machine runs 32-bit programs but not Wine's 32-bit loader (is wine32:i386 installed?): the suite runs the 64-bit build"
+  elif [ "$ZELMORA_SUITES" = win64 ]; then
     ZELMORA_MACHINE="this machine runs no 32-bit programs (kernel without IA-32 emulation): the suite runs the 64-bit build$why"
   else
     ZELMORA_MACHINE="this machine runs 32-bit programs: the suite runs the 32-bit and the 64-bit build$why"
