@@ -49,17 +49,21 @@ zelmora_decide_machine() {
 # The smallest 32-bit program there is: an ELF header, one loadable segment and
 # "xor ebx, ebx; mov eax, 1; int 0x80", the exit system call with code 0. A kernel without
 # IA-32 emulation refuses to start it ("Exec format error").
-zelmora_kernel_runs_32bit() {
-  local tiny status=0
-  tiny=$(mktemp)
+zelmora_write_tiny32() { # FILE
   local header='\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000'
   header+='\001\000\000\000\124\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000'
   header+='\064\000\040\000\001\000\000\000\000\000\000\000'
   local segment='\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010'
   segment+='\135\000\000\000\135\000\000\000\005\000\000\000\000\020\000\000'
   local code='\061\333\270\001\000\000\000\315\200'
-  printf "$header$segment$code" >"$tiny"
-  chmod +x "$tiny"
+  printf "$header$segment$code" >"$1"
+  chmod +x "$1"
+}
+
+zelmora_kernel_runs_32bit() {
+  local tiny status=0
+  tiny=$(mktemp)
+  zelmora_write_tiny32 "$tiny"
   "$tiny" 2>/dev/null || status=$?
   rm -f "$tiny"
   return "$status"
