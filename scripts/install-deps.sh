@@ -34,28 +34,32 @@ if [ ${#need[@]} -gt 0 ]; then
   # A mirror caught mid-sync fails an index now and then ("File has unexpected size"): try
   # again a little later, and in the end install from the lists that did come, which fails
   # loudly if a package is really out of reach.
-  for attempt in 1 2 3 4; do
-    $SUDO apt-get update -q && break
-    [ "$attempt" -lt 4 ] && { echo "apt-get update failed (attempt $attempt), trying again"; sleep $((attempt * 15)); }
-  done
-  install() { DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "$@"; }
-  for attempt in 1 2 3; do
-    install "${need[@]}" && break
-    if [ "$attempt" -eq 3 ]; then
-      # Where the i386 archive is what failed, the 64-bit build can still be tested; the
-      # scripts then say that the 32-bit Wine is missing. Asked for with ZELMORA_32BIT=yes,
-      # it is a failure.
-      [ -n "$want32" ] && [ "${ZELMORA_32BIT:-}" != yes ] || exit 1
-      without32=()
-      for p in "${need[@]}"; do [ "$p" = wine32:i386 ] || without32+=("$p"); done
-      install "${without32[@]}" || exit 1
-      echo "the 32-bit Wine could not be installed (see above): only the 64-bit build runs here until it is"
-      break
-    fi
-    echo "apt-get install failed (attempt $attempt), trying again"
-    sleep 30
-    $SUDO apt-get update -q || true
-  done
+  retry() { # TRIES COMMAND...: COMMAND until it succeeds, with a growing pause between tries
+    local tries="$1" attempt
+    shift
+    for attempt in $(seq "$tries"); do
+      "$@" && return 0
+      [ "$attempt" -lt "$tries" ] || return 1
+      echo "$* failed (attempt $attempt), trying again"
+      sleep $((attempt * 15))
+    done
+  }
+  # A failed installation reads the lists again for the next try.
+  install() {
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "$@" ||
+      { $SUDO apt-get update -q || true; return 1; }
+  }
+  retry 4 $SUDO apt-get update -q || true
+  if ! retry 3 install "${need[@]}"; then
+    # Where the i386 archive is what failed, the 64-bit build can still be tested; the
+    # scripts then say that the 32-bit Wine is missing. Asked for with ZELMORA_32BIT=yes,
+    # it is a failure.
+    [ -n "$want32" ] && [ "${ZELMORA_32BIT:-}" != yes ] || exit 1
+    without32=()
+    for p in "${need[@]}"; do [ "$p" = wine32:i386 ] || without32+=("$p"); done
+    install "${without32[@]}" || exit 1
+    echo "the 32-bit Wine could not be installed (see above): only the 64-bit build runs here until it is"
+  fi
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
